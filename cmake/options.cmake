@@ -1,0 +1,15 @@
+# One interface target carries the language level, warnings and checks for every target of the project.
+add_library(pesavia_options INTERFACE)
+target_compile_features(pesavia_options INTERFACE cxx_std_20)
+target_compile_options(pesavia_options INTERFACE -Wall -Wextra -pedantic)
+target_compile_definitions(pesavia_options INTERFACE _GLIBCXX_ASSERTIONS)
+if(PESAVIA_SANITIZE)
+    target_compile_options(pesavia_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                     -fno-sanitize-recover=undefined)
+    target_link_options(pesavia_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(PESAVIA_FUZZ)
+    target_compile_options(pesavia_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(pesavia_options INTERFACE -fsanitize=address,undefined)
+endif()
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
