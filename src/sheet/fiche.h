@@ -5,6 +5,7 @@
 #include "controls/picture.h"
 #include "controls/text.h"
 #include "controls/window.h"
+#include "sheet/chart.h"
 #include "store/programme.h"
 
 #include <string>
@@ -34,6 +35,9 @@ public:
     SpinEdit SpinEditXMineur{1, 100, 10}, SpinEditYMineur{1, 100, 10};
     // Grids.
     Grid AdvStringGrid1{4, 4}, AdvStringGridCorrection{4, 3}, AdvStringGrid2{3, 1}, AdvStringGridDevis{4, 8};
+
+    Chart Chart1;
+    Text stx{"0"}, sty{"0"};
 
     // Operations the opener calls.
     void AligneCellules();
