@@ -31,4 +31,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) { return ToUpperUtf8(a) == ToUpperUtf8(b); }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 } // namespace pesavia

@@ -10,5 +10,7 @@ std::string ToUpperUtf8(std::string_view text);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // Whether two texts are equal without regard to case.
 bool EqualsNoCase(std::string_view a, std::string_view b);
+// The text without its leading and trailing blanks (spaces and control characters).
+std::string_view TrimBlanks(std::string_view text);
 
 } // namespace pesavia

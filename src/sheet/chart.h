@@ -1,6 +1,7 @@
 #pragma once
 #include "controls/control.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -34,6 +35,7 @@ struct ChartAxis {
     long double increment = 0;        // the label step
     int startOffset = 0, endOffset = 0; // pixels kept free inside each end of the axis
     bool minorGrid = true;
+    bool minorTicks = true;
 };
 
 // Where the plotting rectangle lies in the chart's pixels; the view reports it.
@@ -63,6 +65,10 @@ public:
     long double valueAtY(int py) const;
     // Tells the views that the description was rebuilt.
     void redrawn() { changed(); }
+
+    std::function<void(int x, int y)> OnMouseMove;
+    // The pointer moves over the chart, at a pixel of the chart.
+    void mouseMove(int x, int y) { if (OnMouseMove) OnMouseMove(x, y); }
 };
 
 } // namespace pesavia

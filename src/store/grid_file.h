@@ -1,6 +1,7 @@
 #pragma once
 #include "controls/grid.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,11 @@ void DecodeGrille(Grid& grid, std::string_view bytes);
 void SauveGrille(const Grid& grid, const std::string& path);
 // Replaces the grid's content by the file's; throws Error when the file cannot be read or is damaged.
 void ChargeGrille(Grid& grid, const std::string& path);
+
+// The identifiers the files use for colours and alignments.
+std::optional<std::string_view> ColorName(GridColor color); // nothing for a colour without a name
+std::optional<GridColor> ColorFromName(std::string_view name);
+std::string_view AlignmentName(Alignment alignment);
+std::optional<Alignment> AlignmentFromName(std::string_view name);
 
 } // namespace pesavia

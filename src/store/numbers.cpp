@@ -155,7 +155,7 @@ long double StrToFloat(std::string_view text) {
     throw Error("'" + std::string(text) + "' n'est pas une valeur en virgule flottante correcte");
 }
 
-long double LitNombreSaisi(std::string_view text) {
+std::string NettoieNombreSaisi(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -166,8 +166,10 @@ long double LitNombreSaisi(std::string_view text) {
         if (text.compare(i, 3, "\xE2\x80\xAF") == 0) { i += 2; continue; }
         s.push_back(c == ',' ? '.' : c);
     }
-    return LitNombre(s).value_or(0.0L);
+    return s;
 }
+
+long double LitNombreSaisi(std::string_view text) { return LitNombre(NettoieNombreSaisi(text)).value_or(0.0L); }
 
 std::string NormaliseNombre(std::string_view text, std::string_view format) {
     return FormatNombre(LitNombreSaisi(text), DecimalesDuFormat(format));

@@ -24,6 +24,9 @@ std::optional<long double> LitNombre(std::string_view text);
 // The strict reading that fails with "'%s' n'est pas une valeur en virgule flottante correcte".
 long double StrToFloat(std::string_view text);
 
+// A typed number's text with every "," made "." and its blanks removed: the text LitNombreSaisi reads.
+std::string NettoieNombreSaisi(std::string_view text);
+
 // The lenient reading of a typed number: every "," becomes ".", blanks are removed, and what is then not
 // a number counts as 0. Used by NormaliseNombre and the MTOW check.
 long double LitNombreSaisi(std::string_view text);
