@@ -4,11 +4,11 @@
 #include "gui/param_window.h"
 #include "gui/qt_desktop.h"
 #include "gui/sheet_windows.h"
+#include "gui/window_layout.h"
 #include "shell/main_form.h"
 #include "store/programme.h"
 
 #include <QApplication>
-#include <QFont>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +22,9 @@ bool set(const char* name) {
 }
 
 // Without a display Qt aborts with a message about platform plugins; say plainly what is missing.
-bool displayAvailable() { return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"); }
+bool displayAvailable() {
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
 
 } // namespace
 
@@ -36,7 +38,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pesavia"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    QApplication::setFont(pesavia::DesignFont());
+    // Group captions sit on the frame line, as the operators know them.
+    app.setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid #808080; margin: 7px 2px 2px 2px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
     // The main window ends the program when it closes; hiding it behind a modal window must not.
     QApplication::setQuitOnLastWindowClosed(false);
 

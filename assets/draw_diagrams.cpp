@@ -254,7 +254,8 @@ int main(int argc, char** argv) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (const bool tricycle : {true, false}) {
-        const QString name = out.filePath(tricycle ? QStringLiteral("qtricycle.jpg") : QStringLiteral("qclassique.jpg"));
+        const QString name =
+            out.filePath(tricycle ? QStringLiteral("qtricycle.jpg") : QStringLiteral("qclassique.jpg"));
         if (!drawDiagram(tricycle).save(name, "JPEG", 95)) {
             std::fprintf(stderr, "draw_diagrams: cannot write %s\n", qPrintable(name));
             return 1;

@@ -15,7 +15,8 @@ pesavia::Chart EnvelopeChart() {
     using namespace pesavia;
     Chart chart;
     const ChartPoint corners[] = {{0.30L, 280}, {0.25L, 380}, {0.40L, 450}, {0.55L, 450}, {0.50L, 280}};
-    for (int i = 0; i < 5; ++i) chart.lines.push_back(LineSeries{{corners[i], corners[(i + 1) % 5]}});
+    for (int i = 0; i < 5; ++i)
+        chart.lines.push_back(LineSeries{{corners[i], corners[(i + 1) % 5]}});
     chart.bubble = BubbleSeries{{0.3675L, 400}, 4};
     Chart::setRange(chart.bottom, 0.1L, 0.7L);
     Chart::setRange(chart.left, 250, 470);

@@ -17,10 +17,26 @@ namespace {
 
 TAvion aircraft(int i) {
     const std::string n = std::to_string(i);
-    return TAvion{"F-J" + n,     "Skyranger " + n, "Aérodrome de Lézignan", "03/06/2024", "12/05/2019",
-                  "280.50",      "450.5",          "1",                     "longeron",   "bord d'attaque",
-                  "301.20",      "298.70",         "0.3500",                "1.4500",     "0.1",
-                  "0.6",         "250",            "475",                   "5",          "8"};
+    return TAvion{"F-J" + n,
+                  "Skyranger " + n,
+                  "Aérodrome de Lézignan",
+                  "03/06/2024",
+                  "12/05/2019",
+                  "280.50",
+                  "450.5",
+                  "1",
+                  "longeron",
+                  "bord d'attaque",
+                  "301.20",
+                  "298.70",
+                  "0.3500",
+                  "1.4500",
+                  "0.1",
+                  "0.6",
+                  "250",
+                  "475",
+                  "5",
+                  "8"};
 }
 
 // The register as the program leaves it: each aircraft recorded by the main window, then saved by its
@@ -33,14 +49,27 @@ std::string registerFile(int count) {
         const std::string k = std::to_string(i);
         const TAvion a = aircraft(i);
         for (const auto& [section, value] : std::initializer_list<std::pair<const char*, const std::string&>>{
-                 {"AVIONS", a.Immat}, {"AVIONS-IMMAT", a.Immat}, {"AVIONS-TYPE_AVION", a.TypeAvion},
-                 {"AVIONS-LIEU_DER_PESEE", a.LieuDerPesee}, {"AVIONS-MTOW", a.MTOW}, {"AVIONS-TRAIN", a.Train},
-                 {"AVIONS-DATE_PREC_PESEE", a.DatePrecPesee}, {"AVIONS-DATE_DER_PESEE", a.DateDerPesee},
-                 {"AVIONS-MASSE", a.Masse}, {"AVIONS-MASSE_VIDE", a.MasseVide},
-                 {"AVIONS-MASSE_PREC_VIDE", a.MassePrecVide}, {"AVIONS-DVALUE", a.DValue},
-                 {"AVIONS-BIGDVALUE", a.BigDValue}, {"AVIONS-XMIN", a.XMin}, {"AVIONS-XMAX", a.XMax},
-                 {"AVIONS-YMIN", a.YMin}, {"AVIONS-YMAX", a.YMax}, {"AVIONS-NBMINX", a.NbMinX},
-                 {"AVIONS-NBMINY", a.NbMinY}, {"AVIONS-NIVEAU", a.Niveau}, {"AVIONS-REFERENCE", a.Reference}})
+                 {"AVIONS", a.Immat},
+                 {"AVIONS-IMMAT", a.Immat},
+                 {"AVIONS-TYPE_AVION", a.TypeAvion},
+                 {"AVIONS-LIEU_DER_PESEE", a.LieuDerPesee},
+                 {"AVIONS-MTOW", a.MTOW},
+                 {"AVIONS-TRAIN", a.Train},
+                 {"AVIONS-DATE_PREC_PESEE", a.DatePrecPesee},
+                 {"AVIONS-DATE_DER_PESEE", a.DateDerPesee},
+                 {"AVIONS-MASSE", a.Masse},
+                 {"AVIONS-MASSE_VIDE", a.MasseVide},
+                 {"AVIONS-MASSE_PREC_VIDE", a.MassePrecVide},
+                 {"AVIONS-DVALUE", a.DValue},
+                 {"AVIONS-BIGDVALUE", a.BigDValue},
+                 {"AVIONS-XMIN", a.XMin},
+                 {"AVIONS-XMAX", a.XMax},
+                 {"AVIONS-YMIN", a.YMin},
+                 {"AVIONS-YMAX", a.YMax},
+                 {"AVIONS-NBMINX", a.NbMinX},
+                 {"AVIONS-NBMINY", a.NbMinY},
+                 {"AVIONS-NIVEAU", a.Niveau},
+                 {"AVIONS-REFERENCE", a.Reference}})
             ini.writeString(section, k, value);
     }
     return made[count] = Utf8ToCp1252(ini.text());

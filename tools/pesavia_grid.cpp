@@ -84,9 +84,11 @@ int dump(const std::string& path) {
     j["colCount"] = grid.colCount();
     j["rowCount"] = grid.rowCount();
     j["colWidths"] = ordered_json::array();
-    for (int c = 0; c < grid.colCount(); ++c) j["colWidths"].push_back(grid.colWidth(c));
+    for (int c = 0; c < grid.colCount(); ++c)
+        j["colWidths"].push_back(grid.colWidth(c));
     j["rowHeights"] = ordered_json::array();
-    for (int r = 0; r < grid.rowCount(); ++r) j["rowHeights"].push_back(grid.rowHeight(r));
+    for (int r = 0; r < grid.rowCount(); ++r)
+        j["rowHeights"].push_back(grid.rowHeight(r));
     j["cells"] = ordered_json::array();
     for (int r = 0; r < grid.rowCount(); ++r) {
         for (int c = 0; c < grid.colCount(); ++c) {
@@ -110,8 +112,10 @@ int build() {
     const auto& heights = j.at("rowHeights");
     if (widths.size() != static_cast<size_t>(cols) || heights.size() != static_cast<size_t>(rows))
         throw Error("colWidths et rowHeights doivent donner une valeur par colonne et par ligne");
-    for (int c = 0; c < cols; ++c) grid.setColWidth(c, widths.at(static_cast<size_t>(c)).get<int>());
-    for (int r = 0; r < rows; ++r) grid.setRowHeight(r, heights.at(static_cast<size_t>(r)).get<int>());
+    for (int c = 0; c < cols; ++c)
+        grid.setColWidth(c, widths.at(static_cast<size_t>(c)).get<int>());
+    for (int r = 0; r < rows; ++r)
+        grid.setRowHeight(r, heights.at(static_cast<size_t>(r)).get<int>());
     for (const auto& cell : j.at("cells")) {
         const int c = cell.at("col").get<int>();
         const int r = cell.at("row").get<int>();
@@ -139,6 +143,7 @@ int main(int argc, char** argv) {
         std::cerr << "Description JSON incorrecte : " << e.what() << '\n';
         return 1;
     }
-    std::cerr << "Usage : pesavia-grid dump FICHIER\n        pesavia-grid build < FICHIER.json > FICHIER.bin\n";
+    std::cerr
+        << "Usage : pesavia-grid dump FICHIER\n        pesavia-grid build < FICHIER.json > FICHIER.bin\n";
     return 2;
 }

@@ -20,12 +20,12 @@ namespace {
 
 // One observer of a model's changes, disconnected when the widget that owns it goes.
 class ModelLink : public QObject {
-public:
+  public:
     ModelLink(QObject* owner, Signal<>& signal, Signal<>::Slot slot)
         : QObject(owner), signal_(signal), id_(signal.connect(std::move(slot))) {}
     ~ModelLink() override { signal_.disconnect(id_); }
 
-private:
+  private:
     Signal<>& signal_;
     int id_;
 };
@@ -36,26 +36,23 @@ void follow(QObject* owner, Signal<>& changed, const std::function<void()>& sync
     new ModelLink(owner, changed, sync);
 }
 
-// Whether losing the focus means the operator moved to another control, as opposed to another window or a
-// popup taking it for a moment.
-bool leavesControl(const QFocusEvent* event) {
-    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
-}
-
-// Calls `leave` when the watched widget loses the focus to another control.
+// Calls `leave` when the watched widget loses the focus to another control of its window (not when another
+// window or a popup takes it for a while).
 class FocusOutFilter : public QObject {
-public:
-    FocusOutFilter(QWidget* watched, std::function<void()> leave) : QObject(watched), leave_(std::move(leave)) {
+  public:
+    FocusOutFilter(QWidget* watched, std::function<void()> leave)
+        : QObject(watched), leave_(std::move(leave)) {
         watched->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut && leavesControl(static_cast<QFocusEvent*>(event))
-            && static_cast<QWidget*>(watched)->isVisible())
-            leave_();
+        if (event->type() == QEvent::FocusOut && static_cast<QWidget*>(watched)->isVisible()) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) leave_();
+        }
         return false;
     }
 
-private:
+  private:
     std::function<void()> leave_;
 };
 
@@ -71,17 +68,24 @@ constexpr QChar MaskBlank = u'_';
 
 } // namespace
 
-QString ToQString(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString ToQString(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
-std::string ToStdString(const QString& text) { return text.toStdString(); }
+std::string ToStdString(const QString& text) {
+    return text.toStdString();
+}
 
 QImage ToQImage(const Image* image) {
     if (!image || image->width <= 0 || image->height <= 0) return {};
-    const QImage view(image->rgb.data(), image->width, image->height, image->width * 3, QImage::Format_RGB888);
+    const QImage view(image->rgb.data(), image->width, image->height, image->width * 3,
+                      QImage::Format_RGB888);
     return view.copy();
 }
 
-void Binder::run(const std::function<void()>& handler) const { RunGuarded(desktop_, handler); }
+void Binder::run(const std::function<void()>& handler) const {
+    RunGuarded(desktop_, handler);
+}
 
 void Binder::control(QWidget* widget, Control& model) const {
     follow(widget, model.changed, [widget, &model] {
@@ -123,7 +127,8 @@ void Binder::date(QLineEdit* widget, MaskedDate& model) const {
         if (widget->displayText() != shown) widget->setText(shown);
         setTextColor(widget, QPalette::Text, model.color());
     });
-    QObject::connect(widget, &QLineEdit::textEdited, widget, Guarded(desktop_, [widget, &model](const QString&) {
+    QObject::connect(widget, &QLineEdit::textEdited, widget,
+                     Guarded(desktop_, [widget, &model](const QString&) {
                          // text() drops the empty places: the model takes the text as shown, blanks kept.
                          QString typed = widget->displayText();
                          typed.replace(MaskBlank, u' ');
@@ -151,33 +156,38 @@ void Binder::combo(QComboBox* widget, ComboBox& model) const {
             same = widget->itemText(i) == ToQString(items[static_cast<size_t>(i)]);
         if (!same) {
             widget->clear();
-            for (const auto& item : items) widget->addItem(ToQString(item));
+            for (const auto& item : items)
+                widget->addItem(ToQString(item));
         }
         if (widget->currentIndex() != model.itemIndex()) widget->setCurrentIndex(model.itemIndex());
         const QString text = ToQString(model.text());
         if (edit->text() != text) edit->setText(text);
     });
 
-    QObject::connect(edit, &QLineEdit::textEdited, widget, Guarded(desktop_, [edit, &model](const QString& typed) {
+    QObject::connect(edit, &QLineEdit::textEdited, widget,
+                     Guarded(desktop_, [edit, &model](const QString& typed) {
                          const QString before = ToQString(model.text());
                          const int cursor = edit->cursorPosition();
                          // A deletion adds no character: it never completes.
                          qsizetype head = 0;
-                         while (head < typed.size() && head < before.size() && typed[head] == before[head]) ++head;
+                         while (head < typed.size() && head < before.size() && typed[head] == before[head])
+                             ++head;
                          qsizetype tail = 0;
-                         while (tail < typed.size() - head && tail < before.size() - head
-                                && typed[typed.size() - 1 - tail] == before[before.size() - 1 - tail])
+                         while (tail < typed.size() - head && tail < before.size() - head &&
+                                typed[typed.size() - 1 - tail] == before[before.size() - 1 - tail])
                              ++tail;
                          const bool added = typed.size() - head - tail > 0;
                          model.type(ToStdString(typed), added);
                          const QString now = edit->text();
-                         if (added && model.itemIndex() >= 0 && now.size() > typed.size()
-                             && now.startsWith(typed, Qt::CaseInsensitive))
-                             edit->setSelection(static_cast<int>(now.size()), -static_cast<int>(now.size() - typed.size()));
+                         if (added && model.itemIndex() >= 0 && now.size() > typed.size() &&
+                             now.startsWith(typed, Qt::CaseInsensitive))
+                             edit->setSelection(static_cast<int>(now.size()),
+                                                -static_cast<int>(now.size() - typed.size()));
                          else
                              edit->setCursorPosition(std::min(cursor, static_cast<int>(now.size())));
                      }));
-    QObject::connect(widget, &QComboBox::activated, widget, Guarded(desktop_, [&model](int i) { model.pick(i); }));
+    QObject::connect(widget, &QComboBox::activated, widget,
+                     Guarded(desktop_, [&model](int i) { model.pick(i); }));
 }
 
 void Binder::radio(const std::vector<QRadioButton*>& buttons, RadioGroup& model) const {
@@ -197,7 +207,8 @@ void Binder::radio(const std::vector<QRadioButton*>& buttons, RadioGroup& model)
         if (index < 0) {
             // An exclusive group cannot uncheck its checked button.
             group->setExclusive(false);
-            for (QAbstractButton* b : group->buttons()) b->setChecked(false);
+            for (QAbstractButton* b : group->buttons())
+                b->setChecked(false);
             group->setExclusive(true);
         } else if (QAbstractButton* b = group->button(index)) {
             b->setChecked(true);
@@ -213,8 +224,9 @@ void Binder::spin(SpinField* widget, SpinEdit& model) const {
     });
     QObject::connect(widget, &SpinField::typed, widget,
                      Guarded(desktop_, [&model](const QString& typed) { model.type(ToStdString(typed)); }));
-    QObject::connect(widget, &SpinField::stepped, widget, Guarded(desktop_, [&model](int steps) { model.step(steps); }));
-    QObject::connect(widget, &SpinField::left, widget, Guarded(desktop_, [&model] { model.leave(); }));
+    QObject::connect(widget, &SpinField::stepped, widget,
+                     Guarded(desktop_, [&model](int steps) { model.step(steps); }));
+    new FocusOutFilter(widget, Guarded(desktop_, [&model] { model.leave(); }));
 }
 
 void Binder::picture(PictureView* widget, Picture& model) const {

@@ -36,7 +36,7 @@ QImage ToQImage(const Image* image);
 // without firing any of them again. Every binding lives as long as its widget, and the model must outlive
 // the widget.
 class Binder {
-public:
+  public:
     explicit Binder(Desktop& desktop) : desktop_(desktop) {}
     Desktop& desktop() const { return desktop_; }
 
@@ -66,7 +66,7 @@ public:
     // A top-level window follows the model's visibility (hidden while one of its modal windows is shown).
     void window(QWidget* widget, WindowModel& model) const;
 
-private:
+  private:
     Desktop& desktop_;
 };
 

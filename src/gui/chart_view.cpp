@@ -19,7 +19,9 @@ namespace pesavia {
 
 namespace {
 
-QColor toQt(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQt(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont pixelFont(int pixels, bool bold = false) {
     QFont f;
@@ -44,7 +46,8 @@ double niceStepAtLeast(double step) {
 // Decimals that a label at this step needs, at most 3.
 int decimalsFor(double step) {
     int n = 0;
-    while (n < 3 && std::fabs(step * std::pow(10.0, n) - std::round(step * std::pow(10.0, n))) > 1e-6) ++n;
+    while (n < 3 && std::fabs(step * std::pow(10.0, n) - std::round(step * std::pow(10.0, n))) > 1e-6)
+        ++n;
     return n;
 }
 
@@ -52,8 +55,8 @@ int decimalsFor(double step) {
 // range maps to the axis length less the offsets), labels at multiples of the label step. A step so fine
 // that its labels would not fit in the axis's pixels is widened, as the original chart does rather than
 // drawing thousands of labels.
-void fitAxis(QValueAxis& axis, const ChartAxis& desc, std::pair<long double, long double> range, double pixels,
-             const QFontMetricsF* labelWidths) {
+void fitAxis(QValueAxis& axis, const ChartAxis& desc, std::pair<long double, long double> range,
+             double pixels, const QFontMetricsF* labelWidths) {
     double lo = static_cast<double>(range.first), hi = static_cast<double>(range.second);
     if (!(hi > lo)) { // equal limits: a range of zero width cannot be drawn
         lo -= 1;
@@ -68,12 +71,13 @@ void fitAxis(QValueAxis& axis, const ChartAxis& desc, std::pair<long double, lon
     axis.setRange(lo, hi);
     double step = static_cast<double>(desc.increment);
     if (!(step > 0) || !std::isfinite(step)) step = niceStepAtLeast((hi - lo) / 5);
-    // Horizontal labels keep apart by a tenth of their width; vertical ones have no minimum spacing.
+    // Horizontal labels must not run into each other; vertical ones have no minimum spacing.
     double labelPixels = 1;
     if (labelWidths) {
         const int decimals = decimalsFor(step);
-        labelPixels = 1.1 * std::max(labelWidths->horizontalAdvance(QString::number(lo, 'f', decimals)),
-                                     labelWidths->horizontalAdvance(QString::number(hi, 'f', decimals)));
+        // Qt Charts cuts a label short unless it has a few pixels to spare on each side.
+        labelPixels = 6 + 1.1 * std::max(labelWidths->horizontalAdvance(QString::number(lo, 'f', decimals)),
+                                         labelWidths->horizontalAdvance(QString::number(hi, 'f', decimals)));
     }
     const double maxLabels = std::max(2.0, pixels / std::max(labelPixels, 1.0));
     if ((hi - lo) / step > maxLabels) step = niceStepAtLeast((hi - lo) / maxLabels);
@@ -98,6 +102,7 @@ void BuildChart(QChart& target, const Chart& chart) {
     target.setDropShadowEnabled(false);
     target.setBackgroundBrush(Qt::white);
     target.setMargins(QMargins(2, 4, 8, 2));
+    target.layout()->setContentsMargins(0, 0, 0, 0);
 
     const auto makeAxis = [&](const ChartAxis& desc, Qt::Alignment side) {
         auto* axis = new QValueAxis;
@@ -134,7 +139,8 @@ void BuildChart(QChart& target, const Chart& chart) {
         bubble->setColor(toQt(chart.bubble->color));
         bubble->setBorderColor(toQt(chart.bubble->color));
         bubble->setMarkerSize(0);
-        bubble->append(static_cast<double>(chart.bubble->centre.x), static_cast<double>(chart.bubble->centre.y));
+        bubble->append(static_cast<double>(chart.bubble->centre.x),
+                       static_cast<double>(chart.bubble->centre.y));
         target.addSeries(bubble);
         bubble->attachAxis(x);
         bubble->attachAxis(y);
@@ -188,7 +194,9 @@ ChartView::ChartView(Chart& chart, QWidget* parent) : QChartView(new QChart, par
     rebuild();
 }
 
-ChartView::~ChartView() { chart_.changed.disconnect(connection_); }
+ChartView::~ChartView() {
+    chart_.changed.disconnect(connection_);
+}
 
 void ChartView::setContextMenu(std::vector<MenuEntry> entries) {
     ReplaceContextMenu(menu_, this, std::move(entries), &run_);

@@ -27,7 +27,7 @@ void PaintChart(const Chart& chart, QPainter& painter, const QRectF& target, con
 // plot area back to the description and the pointer moves (Chart::mouseMove) while it tracks them.
 class ChartView : public QChartView {
     Q_OBJECT
-public:
+  public:
     ChartView(Chart& chart, QWidget* parent = nullptr);
     ~ChartView() override;
 
@@ -36,12 +36,12 @@ public:
     void setContextMenu(std::vector<MenuEntry> entries);
     QMenu* contextMenu() const { return menu_; }
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void rebuild();
     void fit();
     void runEvent(const std::function<void()>& action) const { RunEvent(run_, action); }

@@ -5,11 +5,14 @@
 namespace pesavia {
 
 void RunEvent(const EventRunner& runner, const std::function<void()>& action) {
-    if (runner) runner(action);
-    else action();
+    if (runner)
+        runner(action);
+    else
+        action();
 }
 
-void ReplaceContextMenu(QMenu*& menu, QWidget* owner, std::vector<MenuEntry> entries, const EventRunner* runner) {
+void ReplaceContextMenu(QMenu*& menu, QWidget* owner, std::vector<MenuEntry> entries,
+                        const EventRunner* runner) {
     delete menu;
     menu = nullptr;
     if (entries.empty()) return;

@@ -20,6 +20,7 @@ using MenuEntry = std::pair<QString, std::function<void()>>;
 
 // Replaces `menu` (owned by `owner`) with one holding the entries, each run through `runner` when chosen
 // (`runner` is read when the entry is chosen, so it may be set later). No entries: no menu.
-void ReplaceContextMenu(QMenu*& menu, QWidget* owner, std::vector<MenuEntry> entries, const EventRunner* runner);
+void ReplaceContextMenu(QMenu*& menu, QWidget* owner, std::vector<MenuEntry> entries,
+                        const EventRunner* runner);
 
 } // namespace pesavia

@@ -4,6 +4,7 @@
 #include "gui/grid_view.h"
 #include "gui/picture_view.h"
 #include "gui/spin_field.h"
+#include "gui/window_layout.h"
 #include "sheet/fiche.h"
 
 #include <QFrame>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,20 +23,7 @@ namespace {
 constexpr int kWidth = 1024, kMinHeight = 690, kMaxHeight = 769;
 constexpr int kRow = 21; // height of a field or a read-only text
 
-QFont DesignFont() {
-    QFont f;
-    f.setPixelSize(11);
-    return f;
-}
-
 } // namespace
-
-void CentreOnOwner(QWidget& window) {
-    QRect owner;
-    if (QWidget* parent = window.parentWidget()) owner = parent->window()->frameGeometry();
-    else if (QScreen* screen = window.screen()) owner = screen->availableGeometry();
-    if (owner.isValid()) window.move(owner.center() - window.rect().center());
-}
 
 FicheWindow::FicheWindow(TFormFiche& fiche, Desktop& desktop, QWidget* parent)
     : QDialog(parent), fiche_(fiche), binder_(desktop) {
@@ -58,7 +45,8 @@ FicheWindow::FicheWindow(TFormFiche& fiche, Desktop& desktop, QWidget* parent)
     auto* cg = new QGroupBox(QStringLiteral("Distance du C.G (mètres)"));
     cg->setFixedHeight(49);
     auto* envelope = new QGroupBox(QStringLiteral("Enveloppe de masse et centrage"));
-    for (QWidget* band : {static_cast<QWidget*>(sheet), static_cast<QWidget*>(measures), static_cast<QWidget*>(cg)})
+    for (QWidget* band :
+         {static_cast<QWidget*>(sheet), static_cast<QWidget*>(measures), static_cast<QWidget*>(cg)})
         layout->addWidget(band);
     layout->addWidget(envelope, 1);
     buildSheetBand(sheet);
@@ -156,7 +144,8 @@ void FicheWindow::buildSheetBand(QWidget* band) {
 void FicheWindow::buildMeasureBand(QWidget* band) {
     TFormFiche& f = fiche_;
     int y = 6;
-    for (auto [text, model] : {std::pair{"Mise à niveau", &f.EditMiseaniveau}, std::pair{"Reférence", &f.EditLRef}}) {
+    for (auto [text, model] :
+         {std::pair{"Mise à niveau", &f.EditMiseaniveau}, std::pair{"Reférence", &f.EditLRef}}) {
         caption(band, QString::fromUtf8(text), {6, y, 136, 16});
         field(band, *model, {6, y + 16, 136, kRow});
         y += 42;
@@ -187,8 +176,9 @@ void FicheWindow::buildMeasureBand(QWidget* band) {
     QGroupBox* corrections = box(band, "Corrections éventuelles (kg)", {636, 4, 366, 222});
     corrections_ = grid(corrections, f.AdvStringGridCorrection, {7, 20, 352, 168});
     corrections_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    corrections_->setContextMenu({{ToQString(f.AddCorrectLine.caption()), [&f] { f.AddCorrectLine.click(); }},
-                                  {ToQString(f.DelCorrectLine.caption()), [&f] { f.DelCorrectLine.click(); }}});
+    corrections_->setContextMenu(
+        {{ToQString(f.AddCorrectLine.caption()), [&f] { f.AddCorrectLine.click(); }},
+         {ToQString(f.DelCorrectLine.caption()), [&f] { f.DelCorrectLine.click(); }}});
     auto* bar = new QFrame(corrections);
     bar->setGeometry(7, 192, 352, 26);
     binder_.control(bar, f.PanelCorrection);
@@ -257,7 +247,8 @@ void FicheWindow::buildEnvelopeBand(QWidget* band) {
         b->setGeometry(x, 262, 24, 22);
         b->setFocusPolicy(Qt::NoFocus);
         binder_.control(b, f.SpinPos);
-        connect(b, &QToolButton::clicked, this, [this, press] { binder_.run([&] { (fiche_.SpinPos.*press)(); }); });
+        connect(b, &QToolButton::clicked, this,
+                [this, press] { binder_.run([&] { (fiche_.SpinPos.*press)(); }); });
     };
     arrow(Qt::UpArrow, 96, &SpinButton::up);
     arrow(Qt::DownArrow, 122, &SpinButton::down);

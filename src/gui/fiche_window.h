@@ -18,7 +18,7 @@ class TFormFiche;
 // The weighing sheet: its four bands laid out and bound to the sheet model. It decides nothing itself.
 class FicheWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     FicheWindow(TFormFiche& fiche, Desktop& desktop, QWidget* parent = nullptr);
 
     GridView* massGrid() const { return masses_; }
@@ -27,10 +27,10 @@ public:
     GridView* loadSheetGrid() const { return devis_; }
     ChartView* chartView() const { return chart_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     // Small builders that place one bound control at its design position.
     QGroupBox* box(QWidget* parent, const char* title, QRect where) const;
     QLabel* caption(QWidget* parent, const QString& text, QRect where, bool bold = false) const;
@@ -52,8 +52,5 @@ private:
     GridView* devis_ = nullptr;
     ChartView* chart_ = nullptr;
 };
-
-// Opens centred on the window that owns it (or on its screen).
-void CentreOnOwner(QWidget& window);
 
 } // namespace pesavia

@@ -17,17 +17,22 @@ namespace {
 // Properties the delegate keeps on each editor.
 constexpr const char* kCol = "pesaviaCol";
 constexpr const char* kRow = "pesaviaRow";
-constexpr const char* kOriginal = "pesaviaOriginal"; // the cell's text when the edit began
+constexpr const char* kOriginal = "pesaviaOriginal";   // the cell's text when the edit began
 constexpr const char* kCommitted = "pesaviaCommitted"; // this edit's end was already asked for
 constexpr const char* kMove = "pesaviaMove";           // rows to move once the editor is closed
 
-QString toQt(const std::string& s) { return QString::fromStdString(s); }
+QString toQt(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 Qt::Alignment toQt(Alignment a) {
     switch (a) {
-    case Alignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::Left: break;
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Alignment::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -65,14 +70,20 @@ GridItemModel::GridItemModel(Grid& grid, QObject* parent)
     connection_ = grid_.changed.connect([this](const GridChange& c) { onChange(c); });
 }
 
-GridItemModel::~GridItemModel() { grid_.changed.disconnect(connection_); }
+GridItemModel::~GridItemModel() {
+    grid_.changed.disconnect(connection_);
+}
 
 bool GridItemModel::holds(const QModelIndex& index) const {
     return index.isValid() && index.model() == this && index.row() < rows_ && index.column() < cols_;
 }
 
-int GridItemModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
-int GridItemModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int GridItemModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+int GridItemModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant GridItemModel::data(const QModelIndex& index, int role) const {
     if (!holds(index)) return {};
@@ -80,9 +91,12 @@ QVariant GridItemModel::data(const QModelIndex& index, int role) const {
     const bool fixed = grid_.isFixed(col, row);
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return toQt(grid_.cell(col, row));
-    case Qt::TextAlignmentRole: return QVariant::fromValue(toQt(grid_.alignment(col, row)));
-    case Qt::BackgroundRole: return QBrush(fixed ? kFixedBackground : QColor(Qt::white));
+    case Qt::EditRole:
+        return toQt(grid_.cell(col, row));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(toQt(grid_.alignment(col, row)));
+    case Qt::BackgroundRole:
+        return QBrush(fixed ? kFixedBackground : QColor(Qt::white));
     case Qt::ForegroundRole: {
         const auto& props = grid_.properties(col, row);
         const auto colour = props ? plainColor(props->FontColor) : std::nullopt;
@@ -95,7 +109,8 @@ QVariant GridItemModel::data(const QModelIndex& index, int role) const {
             return bold;
         }
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -133,7 +148,9 @@ void GridItemModel::onChange(const GridChange& change) {
         emit sizesChanged();
         emit currentCellChanged(grid_.currentCell().col, grid_.currentCell().row);
         break;
-    case GridChange::Selection: emit currentCellChanged(change.col, change.row); break;
+    case GridChange::Selection:
+        emit currentCellChanged(change.col, change.row);
+        break;
     }
 }
 
@@ -177,6 +194,15 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
     emit editCommitted(index.column(), index.row());
 }
 
+void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    // A cell tall enough for two lines (the headers) wraps its text; a one-line cell cuts it.
+    if (option->rect.height() >= 2 * option->fontMetrics.lineSpacing())
+        option->features |= QStyleOptionViewItem::WrapText;
+    else
+        option->features &= ~QStyleOptionViewItem::WrapText;
+}
+
 bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QLineEdit*>(object);
     if (editor && event->type() == QEvent::KeyPress) {
@@ -210,7 +236,6 @@ GridView::GridView(Grid& grid, QWidget* parent)
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
     setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
-    setWordWrap(false);
     setTabKeyNavigation(true);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     if (!grid.hint.empty()) setToolTip(toQt(grid.hint));
@@ -257,12 +282,14 @@ void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
     // delivered first, and its handler may want the operator back on this cell.
     const int move = editor->property(kMove).toInt();
     std::optional<CursorAction> action;
-    if (hint == QAbstractItemDelegate::EditNextItem) action = MoveNext;
-    else if (hint == QAbstractItemDelegate::EditPreviousItem) action = MovePrevious;
-    else if (move != 0) action = move < 0 ? MoveUp : MoveDown;
-    QTableView::closeEditor(editor, hint == QAbstractItemDelegate::RevertModelCache
-                                        ? hint
-                                        : QAbstractItemDelegate::NoHint);
+    if (hint == QAbstractItemDelegate::EditNextItem)
+        action = MoveNext;
+    else if (hint == QAbstractItemDelegate::EditPreviousItem)
+        action = MovePrevious;
+    else if (move != 0)
+        action = move < 0 ? MoveUp : MoveDown;
+    QTableView::closeEditor(
+        editor, hint == QAbstractItemDelegate::RevertModelCache ? hint : QAbstractItemDelegate::NoHint);
     if (action) {
         const QModelIndex next = moveCursor(*action, Qt::NoModifier);
         if (next.isValid()) setCurrentIndex(next);
@@ -276,8 +303,10 @@ void GridView::contextMenuEvent(QContextMenuEvent* event) {
 
 void GridView::applySizes() {
     const Grid& g = grid();
-    for (int c = 0; c < model_->columnCount(); ++c) horizontalHeader()->resizeSection(c, g.colWidth(c));
-    for (int r = 0; r < model_->rowCount(); ++r) verticalHeader()->resizeSection(r, g.rowHeight(r));
+    for (int c = 0; c < model_->columnCount(); ++c)
+        horizontalHeader()->resizeSection(c, g.colWidth(c));
+    for (int r = 0; r < model_->rowCount(); ++r)
+        verticalHeader()->resizeSection(r, g.rowHeight(r));
 }
 
 void GridView::showGridCurrent() {

@@ -22,11 +22,11 @@ namespace pesavia {
 // digits, one "." or "," and a leading "-" for decimal numbers. Unlike QDoubleValidator it does not
 // depend on the locale.
 class NumberValidator : public QValidator {
-public:
+  public:
     NumberValidator(EditorKind kind, QObject* parent);
     State validate(QString& input, int& pos) const override;
 
-private:
+  private:
     EditorKind kind_;
 };
 
@@ -34,7 +34,7 @@ private:
 // every change of shape before the view sees it.
 class GridItemModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     GridItemModel(Grid& grid, QObject* parent);
     ~GridItemModel() override;
 
@@ -45,13 +45,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-signals:
+  signals:
     // The grid model's current cell moved (by the program or by the view).
     void currentCellChanged(int col, int row);
     // Column widths or row heights may have changed.
     void sizesChanged();
 
-private:
+  private:
     bool holds(const QModelIndex& index) const;
     void onChange(const GridChange& change);
 
@@ -64,7 +64,7 @@ private:
 // each change of its text live and asks the view for one end of edit when its text is committed.
 class GridDelegate : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     GridDelegate(Grid& grid, QObject* parent);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -74,14 +74,15 @@ public:
 
     EventRunner run;
 
-signals:
+  signals:
     // The editor of (col, row) was committed: the end of that edit is due.
     void editCommitted(int col, int row) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
-private:
+  private:
     Grid& grid_;
 };
 
@@ -90,7 +91,7 @@ private:
 // exactly one end of edit per edit, delivered after the commit so that a handler may show a message.
 class GridView : public QTableView {
     Q_OBJECT
-public:
+  public:
     GridView(Grid& grid, QWidget* parent = nullptr);
 
     Grid& grid() const { return model_->grid(); }
@@ -106,11 +107,11 @@ public:
     // The editor open on a cell, if any.
     QLineEdit* openEditor() const;
 
-protected:
+  protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void applySizes();
     void showGridCurrent();
     void scheduleEditDone(int col, int row);

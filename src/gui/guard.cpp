@@ -13,7 +13,8 @@ void RunGuarded(Desktop& desktop, const std::function<void()>& handler) {
         // pesavia::Error carries the French text the operator reads; other exceptions are shown as they are.
         desktop.ShowMessage(e.what(), MessageKind::Error);
     } catch (...) {
-        desktop.ShowMessage("Erreur inattendue : l'opération en cours a été interrompue.", MessageKind::Error);
+        desktop.ShowMessage("Erreur inattendue : l'opération en cours a été interrompue.",
+                            MessageKind::Error);
     }
 }
 

@@ -12,15 +12,15 @@ class TFormInventaire;
 // buttons; its close box closes it.
 class InventaireWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     InventaireWindow(TFormInventaire& inventaire, Desktop& desktop, QWidget* parent = nullptr);
 
     GridView* grid() const { return grid_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     Binder binder_;
     GridView* grid_;
 };

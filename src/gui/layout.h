@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
+
 namespace pesavia {
 
 // Windows are laid out in fixed pixel positions. Each bound widget is named after its model control.
@@ -27,6 +29,15 @@ inline void SetSilverBackground(QWidget* window) {
     palette.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
+}
+
+// The keyboard focus moves through `widgets` in this order.
+inline void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 } // namespace pesavia

@@ -3,6 +3,7 @@
 #include "gui/layout.h"
 #include "gui/picture_view.h"
 #include "gui/qt_desktop.h"
+#include "gui/window_layout.h"
 #include "shell/main_form.h"
 
 #include <QCloseEvent>
@@ -14,13 +15,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace pesavia {
 
 MainWindow::MainWindow(TFormMain& form, QtDesktop& desktop)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint) {
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Pesavia"));
     setFixedSize(ClientWidth, TopBandHeight + BottomBandHeight);
@@ -76,26 +76,13 @@ MainWindow::MainWindow(TFormMain& form, QtDesktop& desktop)
     bind.picture(image2, form.Image2);
     bind.window(this, form);
 
-    QWidget::setTabOrder(immat, type);
-    QWidget::setTabOrder(type, mtow);
-    QWidget::setTabOrder(mtow, ok);
-    QWidget::setTabOrder(ok, settings);
-    QWidget::setTabOrder(settings, date);
-    QWidget::setTabOrder(date, lieu);
-    QWidget::setTabOrder(lieu, tricycle);
-    QWidget::setTabOrder(tricycle, classique);
+    SetTabOrder({immat, type, mtow, ok, settings, date, lieu, tricycle, classique});
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    if (!centred_) {
-        // Centred on the screen the first time only: later shows (after a sheet) keep where the operator put it.
-        centred_ = true;
-        if (const QScreen* s = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(s->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
+    // Centred on the screen the first time only: later shows (after a sheet) keep where the operator put it.
+    if (!centred_) CentreOnOwner(*this);
+    centred_ = true;
     QWidget::showEvent(event);
 }
 

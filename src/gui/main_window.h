@@ -12,18 +12,18 @@ class TFormMain;
 // weighing. Closing it ends the program. Widgets carry their model control's name as object name.
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int ClientWidth = 529;
     static constexpr int TopBandHeight = 137;
     static constexpr int BottomBandHeight = 182;
 
     MainWindow(TFormMain& form, QtDesktop& desktop);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     bool centred_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "gui/layout.h"
 #include "gui/picture_view.h"
 #include "gui/qt_desktop.h"
+#include "gui/window_layout.h"
 #include "shell/param_form.h"
 
 #include <QFrame>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace pesavia {
 
@@ -27,8 +27,8 @@ QPushButton* button(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 ParamWindow::ParamWindow(TFormParam& form, Desktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FormParam"));
     setWindowTitle(QStringLiteral("Paramètres"));
     setFixedSize(ClientWidth, ClientHeight);
@@ -36,8 +36,8 @@ ParamWindow::ParamWindow(TFormParam& form, Desktop& desktop, QWidget* parent)
     const Binder bind(desktop);
 
     constexpr int folderBand = 65, scaleBand = 80, logoBand = 124, buttonBand = 38;
-    auto* folder = Place(new QGroupBox(QStringLiteral("Dossier de sauvegarde des données"), this), "GroupBox1",
-                         {0, 0, ClientWidth, folderBand});
+    auto* folder = Place(new QGroupBox(QStringLiteral("Dossier de sauvegarde des données"), this),
+                         "GroupBox1", {0, 0, ClientWidth, folderBand});
     auto* changeFolder = button(folder, "Buttonchangedatadir", {12, 26, 25, 23});
     auto* dataDir = Place(new QLabel(folder), "Labeldatadir", {46, 27, ClientWidth - 58, 21});
 
@@ -57,8 +57,8 @@ ParamWindow::ParamWindow(TFormParam& form, Desktop& desktop, QWidget* parent)
     auto* logoFile = Place(new QLabel(logo), "Labellogofile", {46, 27, logoX - 56, 21});
     logoFile->setWordWrap(false);
     Caption(logo, "Taille maximale :  115px x 100px", {46, 62, 220, 21});
-    auto* preview = Place(new PictureView(PictureView::Fit::Centred, logo), "Image1",
-                          {logoX, 18, LogoWidth, LogoHeight});
+    auto* preview =
+        Place(new PictureView(PictureView::Fit::Centred, logo), "Image1", {logoX, 18, LogoWidth, LogoHeight});
 
     auto* panel = Place(new QFrame(this), "Panel1", {0, ClientHeight - buttonBand, ClientWidth, buttonBand});
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -76,31 +76,20 @@ ParamWindow::ParamWindow(TFormParam& form, Desktop& desktop, QWidget* parent)
     bind.button(ok, form.Button1);
     bind.button(cancel, form.Button2);
 
-    QWidget::setTabOrder(changeFolder, scaleType);
-    QWidget::setTabOrder(scaleType, scaleNumber);
-    QWidget::setTabOrder(scaleNumber, calibration);
-    QWidget::setTabOrder(calibration, changeLogo);
-    QWidget::setTabOrder(changeLogo, ok);
-    QWidget::setTabOrder(ok, cancel);
+    SetTabOrder({changeFolder, scaleType, scaleNumber, calibration, changeLogo, ok, cancel});
 }
 
 void ParamWindow::showEvent(QShowEvent* event) {
     // Centred on the main window, which keeps its place while hidden behind this dialog.
-    QRect frame = frameGeometry();
-    if (const QWidget* owner = parentWidget()) {
-        frame.moveCenter(owner->window()->frameGeometry().center());
-        move(frame.topLeft());
-    } else if (const QScreen* s = screen()) {
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnOwner(*this);
     QDialog::showEvent(event);
 }
 
 void RegisterParamWindow(QtDesktop& desktop) {
-    desktop.registerWindow<TFormParam>([&desktop](TFormParam& form, QWidget* parent) -> std::unique_ptr<QDialog> {
-        return std::make_unique<ParamWindow>(form, desktop, parent);
-    });
+    desktop.registerWindow<TFormParam>(
+        [&desktop](TFormParam& form, QWidget* parent) -> std::unique_ptr<QDialog> {
+            return std::make_unique<ParamWindow>(form, desktop, parent);
+        });
 }
 
 } // namespace pesavia

@@ -13,7 +13,7 @@ class TFormParam;
 // their model control's name as object name.
 class ParamWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int ClientWidth = 561;
     static constexpr int ClientHeight = 307;
     static constexpr int LogoWidth = 115;
@@ -21,7 +21,7 @@ public:
 
     ParamWindow(TFormParam& form, Desktop& desktop, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 };
 

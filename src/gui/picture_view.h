@@ -8,7 +8,7 @@ namespace pesavia {
 // drawn at its own size, centred and cut at the box's edges (never scaled).
 class PictureView : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Fit { Proportional, Centred };
     explicit PictureView(Fit fit, QWidget* parent = nullptr);
 
@@ -18,10 +18,10 @@ public:
     // Where the picture is drawn, in the box's coordinates.
     QRect pictureRect() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Fit fit_;
     QImage image_;
 };

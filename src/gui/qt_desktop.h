@@ -18,12 +18,14 @@ namespace pesavia {
 // document, today's date, the executable's folder and ending the program. Tests may subclass it to observe
 // the messages or answer the dialogs.
 class QtDesktop : public Desktop {
-public:
+  public:
     using WindowFactory = std::function<std::unique_ptr<QDialog>(WindowModel&, QWidget* parent)>;
 
     // Makes the dialog that shows a window model of type Model.
-    template <class Model> void registerWindow(std::function<std::unique_ptr<QDialog>(Model&, QWidget*)> make) {
-        factories_[std::type_index(typeid(Model))] = [make = std::move(make)](WindowModel& w, QWidget* parent) {
+    template <class Model>
+    void registerWindow(std::function<std::unique_ptr<QDialog>(Model&, QWidget*)> make) {
+        factories_[std::type_index(typeid(Model))] = [make = std::move(make)](WindowModel& w,
+                                                                              QWidget* parent) {
             return make(static_cast<Model&>(w), parent);
         };
     }
@@ -36,9 +38,11 @@ public:
 
     void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Plain) override;
     // Creates the registered dialog for the model, shows it application-modal until it closes (its close
-    // box or the model's Close()), then destroys it. The dialog may be hidden meanwhile without closing.
+    // box or the model's Close()), then destroys it. Meanwhile it follows the model's visibility; hiding it
+    // does not close it.
     void ShowModal(WindowModel& window) override;
-    std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) override;
+    std::optional<std::string> BrowseFolder(const std::string& title,
+                                            const std::string& startFolder) override;
     // `filter` is in the "Description | *.ext" form, pairs separated by "|".
     std::optional<std::string> OpenFileName(const std::string& filter, const std::string& folder,
                                             const std::string& fileName) override;
@@ -48,7 +52,7 @@ public:
     std::string ExecutableDir() override;
     void Terminate() override;
 
-private:
+  private:
     std::map<std::type_index, WindowFactory> factories_;
     QWidget* mainWindow_ = nullptr;
     bool terminateRequested_ = false;

@@ -11,9 +11,10 @@
 namespace pesavia {
 
 void RegisterSheetWindows(QtDesktop& desktop) {
-    desktop.registerWindow<TFormFiche>([&desktop](TFormFiche& fiche, QWidget* parent) -> std::unique_ptr<QDialog> {
-        return std::make_unique<FicheWindow>(fiche, desktop, parent);
-    });
+    desktop.registerWindow<TFormFiche>(
+        [&desktop](TFormFiche& fiche, QWidget* parent) -> std::unique_ptr<QDialog> {
+            return std::make_unique<FicheWindow>(fiche, desktop, parent);
+        });
     desktop.registerWindow<TFormInventaire>(
         [&desktop](TFormInventaire& inventaire, QWidget* parent) -> std::unique_ptr<QDialog> {
             return std::make_unique<InventaireWindow>(inventaire, desktop, parent);

@@ -1,6 +1,5 @@
 #include "gui/spin_field.h"
 
-#include <QFocusEvent>
 #include <QLineEdit>
 
 namespace pesavia {
@@ -10,7 +9,9 @@ SpinField::SpinField(QWidget* parent) : QAbstractSpinBox(parent) {
     connect(lineEdit(), &QLineEdit::textEdited, this, &SpinField::typed);
 }
 
-QString SpinField::text() const { return lineEdit()->text(); }
+QString SpinField::text() const {
+    return lineEdit()->text();
+}
 
 void SpinField::setText(const QString& text) {
     const int cursor = lineEdit()->cursorPosition();
@@ -25,7 +26,9 @@ void SpinField::setStepsEnabled(bool up, bool down) {
     update();
 }
 
-void SpinField::stepBy(int steps) { emit stepped(steps); }
+void SpinField::stepBy(int steps) {
+    emit stepped(steps);
+}
 
 QValidator::State SpinField::validate(QString& input, int&) const {
     // Digits and a sign only; any such text is kept as typed, even out of bounds or empty.
@@ -34,11 +37,8 @@ QValidator::State SpinField::validate(QString& input, int&) const {
     return QValidator::Acceptable;
 }
 
-QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const { return steps_; }
-
-void SpinField::focusOutEvent(QFocusEvent* event) {
-    QAbstractSpinBox::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) emit left();
+QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const {
+    return steps_;
 }
 
 } // namespace pesavia

@@ -4,10 +4,10 @@
 namespace pesavia {
 
 // A spin field that keeps whatever the operator types (its model decides when to bring it within bounds).
-// Typing emits typed(), the arrows stepped(), leaving for another control left().
+// Typing emits typed(), the arrows stepped().
 class SpinField : public QAbstractSpinBox {
     Q_OBJECT
-public:
+  public:
     explicit SpinField(QWidget* parent = nullptr);
 
     QString text() const;
@@ -16,17 +16,15 @@ public:
     void setStepsEnabled(bool up, bool down);
     void stepBy(int steps) override;
 
-signals:
+  signals:
     void typed(const QString& text);
     void stepped(int steps);
-    void left();
 
-protected:
+  protected:
     QValidator::State validate(QString& input, int& pos) const override;
     StepEnabled stepEnabled() const override;
-    void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     StepEnabled steps_ = StepUpEnabled | StepDownEnabled;
 };
 

@@ -38,7 +38,9 @@ void TFormFiche::ConnectEvents() {
     Buttonsave.OnClick = [this] { ButtonsaveClick(); };
     ButtonInventaire.OnClick = [this] { ButtonInventaireClick(); };
 
-    AdvStringGridCorrection.OnEditCellDone = [this](int c, int r) { AdvStringGridCorrectionEditCellDone(c, r); };
+    AdvStringGridCorrection.OnEditCellDone = [this](int c, int r) {
+        AdvStringGridCorrectionEditCellDone(c, r);
+    };
     AdvStringGridCorrection.OnEditChange = [this](int c, int r, const std::string&) {
         AdvStringGridCorrectionEditChange(c, r);
     };
@@ -49,7 +51,9 @@ void TFormFiche::ConnectEvents() {
     DelCorrectLine.OnClick = [this] { DelCorrectLineClick(); };
 
     AdvStringGrid2.OnEditCellDone = [this](int c, int r) { AdvStringGrid2EditCellDone(c, r); };
-    AdvStringGrid2.OnEditChange = [this](int c, int r, const std::string& t) { AdvStringGrid2EditChange(c, r, t); };
+    AdvStringGrid2.OnEditChange = [this](int c, int r, const std::string& t) {
+        AdvStringGrid2EditChange(c, r, t);
+    };
     ButtonValid.OnClick = [this] { ButtonValidClick(); };
     ButtonAddPoint.OnClick = [this] { ButtonAddPointClick(); };
     ButtonSupppoint.OnClick = [this] { ButtonSupppointClick(); };
@@ -75,7 +79,8 @@ void TFormFiche::FormCreate() {
     ResetRememberedCells();
     Chart1.tracking = false;
 
-    for (Text* t : {&EditMiseaniveau, &EditLRef, &Editdvalue, &Editbigdvalue}) t->setText("");
+    for (Text* t : {&EditMiseaniveau, &EditLRef, &Editdvalue, &Editbigdvalue})
+        t->setText("");
 
     SetUpEnvelopeGrid();
     Groupboxpoint.setVisible(false);
@@ -96,7 +101,9 @@ void TFormFiche::AligneCellules() {
         AlignRight(*g, 1, g->colCount() - 1, 1, g->rowCount() - 1);
 }
 
-void TFormFiche::ButtonGraphClick() { Refresh(); }
+void TFormFiche::ButtonGraphClick() {
+    Refresh();
+}
 
 void TFormFiche::Refresh() {
     TraceGraphique();
@@ -130,7 +137,8 @@ void TFormFiche::ButtonsaveClick() {
     entry.TypeAvion = StTypeAvion.text();
     entry.LieuDerPesee = STLieu.text();
     entry.DateDerPesee.clear(); // the register writer stores today's date
-    entry.DatePrecPesee = MaskEditPrecDate.text() == MaskedDate::Blank ? std::string() : MaskEditPrecDate.text();
+    entry.DatePrecPesee =
+        MaskEditPrecDate.text() == MaskedDate::Blank ? std::string() : MaskEditPrecDate.text();
     entry.MassePrecVide = EditPrecMasse.text();
     entry.MTOW = StMTow.text();
     entry.Train = std::to_string(TypeTrain);

@@ -47,7 +47,8 @@ public:
     Box PanelCorrection;
 
     // Buttons and menu entries.
-    Button Buttonsave{"Enregistrer"}, Button2{"Imprimer"}, ButtonGraph{"Calculer"}, ButtonInventaire{"Inventaire"};
+    Button Buttonsave{"Enregistrer"}, Button2{"Imprimer"}, ButtonGraph{"Calculer"},
+        ButtonInventaire{"Inventaire"};
     Button ButtonValidCorrection{"V"}, ButtonAddCorrection{"+"}, ButtonSuppCorrection{"-"};
     Button AddCorrectLine{"Ajouter une ligne"}, DelCorrectLine{"Supprimer la ligne"};
     Button ButtonValid{"V"}, ButtonAddPoint{"+"}, ButtonSupppoint{"-"};
@@ -125,7 +126,8 @@ private:
     // The load sheet's first line and totals, once the weighing results exist.
     void RemplitDevis();
     // One axis's manual range and label step, when both limit fields read.
-    void AppliqueLimites(ChartAxis& axis, const Text& minimum, const Text& maximum, const SpinEdit& divisions);
+    void AppliqueLimites(ChartAxis& axis, const Text& minimum, const Text& maximum,
+                         const SpinEdit& divisions);
     // Shows a validation message and selects the offending cell again.
     void Refuse(Grid& grid, int col, int row, const std::string& message);
     std::string MessageMTOW(std::string_view prefix) const;

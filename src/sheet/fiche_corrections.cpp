@@ -13,7 +13,8 @@ void TFormFiche::SetUpCorrectionGrid() {
     g.setFixedCols(0);
     g.setFixedRightCols(1);
     const int widths[] = {108, 74, 75, 68};
-    for (int c = 0; c < 4; ++c) g.setColWidth(c, widths[c]);
+    for (int c = 0; c < 4; ++c)
+        g.setColWidth(c, widths[c]);
     g.setDefaultRowHeight(24);
     g.setRowHeight(0, 36);
     SetRowTexts(g, 0, {"", "Masse (kg)", "Bras de levier", "Moment / référence"});
@@ -28,10 +29,7 @@ void TFormFiche::AdvStringGridCorrectionEditCellDone(int col, int row) {
     if (row < 1 || col < 1) return;
     Grid& g = AdvStringGridCorrection;
     // The checks and the moment use the texts as typed, before they are rewritten.
-    const auto mass = LitCellule(g, 1, row);
-    const auto arm = LitCellule(g, 2, row);
-    if (col == 1) NormaliseCellule(g, col, row, "%.2f");
-    if (col == 2) NormaliseCellule(g, col, row, "%.4f");
+    const auto [mass, arm] = LitPuisNormalise(g, col, row, "%.2f", "%.4f");
 
     if (col == 2 && !arm) return Refuse(g, col, row, "Bras de levier incorrect");
     const long double mtow = StrToFloat(StMTow.text());
@@ -48,7 +46,9 @@ void TFormFiche::AdvStringGridCorrectionEditCellDone(int col, int row) {
     ResetRememberedCells();
 }
 
-void TFormFiche::AdvStringGridCorrectionEditChange(int col, int row) { CelluleCorrection = {col, row}; }
+void TFormFiche::AdvStringGridCorrectionEditChange(int col, int row) {
+    CelluleCorrection = {col, row};
+}
 
 void TFormFiche::ButtonValidCorrectionClick() {
     if (CelluleCorrection.col != 0 && CelluleCorrection.row != 0)
@@ -59,29 +59,22 @@ void TFormFiche::ButtonAddCorrectionClick() {
     Grid& g = AdvStringGridCorrection;
     const int last = g.rowCount() - 2;
     if (g.rowCount() > 1 && (!LitCellule(g, 1, last) || !LitCellule(g, 2, last))) return;
-    const int row = g.rowCount() - 1;
-    g.insertRow(row);
+    const int row = InsereLigneAvantPied(g);
     g.setCell(1, row, NormaliseNombre("0", "%.2f"));
     g.setCell(2, row, NormaliseNombre("0", "%.4f"));
     g.setCell(3, row, NormaliseNombre("0", "%.2f"));
     AlignRight(g, 1, 3, row, row);
-    g.selectCell(0, row);
 }
 
 void TFormFiche::AddCorrectLineClick() {
     Grid& g = AdvStringGridCorrection;
     const int last = g.rowCount() - 2;
     if (g.rowCount() > 1 && (!LitCellule(g, 2, last) || !LitCellule(g, 3, last))) return;
-    const int row = g.rowCount() - 1;
-    g.insertRow(row);
-    g.selectCell(0, row);
+    InsereLigneAvantPied(g);
 }
 
 void TFormFiche::ButtonSuppCorrectionClick() {
-    Grid& g = AdvStringGridCorrection;
-    const int row = g.selectedRow();
-    if (row < 2 || row >= g.rowCount() - 1) return;
-    g.removeRow(row);
+    if (!SupprimeLigneSelectionnee(AdvStringGridCorrection)) return;
     AdvStringGridCorrectionEditCellDone(1, 1); // recomputes without the removed line
 }
 

@@ -56,7 +56,8 @@ void TFormFiche::SetUpEnvelopeGrid() {
     g.setFixedRows(1);
     g.setFixedCols(1); // the point numbers are the program's
     const int widths[] = {20, 61, 61};
-    for (int c = 0; c < 3; ++c) g.setColWidth(c, widths[c]);
+    for (int c = 0; c < 3; ++c)
+        g.setColWidth(c, widths[c]);
     g.setDefaultRowHeight(24);
     SetRowTexts(g, 0, {"", "D au C.G", "Masse"});
 }
@@ -107,7 +108,8 @@ void TFormFiche::TraceGraphique() {
     const int total = devis.rowCount() - 1;
     const auto arm = LitCellule(devis, 1, total), mass = LitCellule(devis, 2, total);
     if (devis.rowCount() > 1 && arm && mass) {
-        const long double span = LitNombre(EditYmax.text()).value_or(0) - LitNombre(EditYmin.text()).value_or(0);
+        const long double span =
+            LitNombre(EditYmax.text()).value_or(0) - LitNombre(EditYmin.text()).value_or(0);
         BubbleSeries bubble;
         bubble.centre = {*arm, *mass};
         bubble.radius = std::nearbyint(span / 50); // halves to even
@@ -134,16 +136,14 @@ void TFormFiche::AppliqueLimites(ChartAxis& axis, const Text& minimum, const Tex
     const int count = divisions.value();
     if (count <= 0) return;
     // Equal limits give a step of 0, which keeps the preset step.
-    if (const long double step = TruncToFirstDigit(std::fabs(*hi - *lo) / count); step > 0) axis.increment = step;
+    if (const long double step = TruncToFirstDigit(std::fabs(*hi - *lo) / count); step > 0)
+        axis.increment = step;
 }
 
 void TFormFiche::AdvStringGrid2EditCellDone(int col, int row) {
     if (row < 1 || col < 1) return;
     Grid& g = AdvStringGrid2;
-    const auto arm = LitCellule(g, 1, row);
-    const auto mass = LitCellule(g, 2, row);
-    if (col == 1) NormaliseCellule(g, col, row, "%.4f");
-    if (col == 2) NormaliseCellule(g, col, row, "%.2f");
+    const auto [arm, mass] = LitPuisNormalise(g, col, row, "%.4f", "%.2f");
 
     const long double mtow = StrToFloat(StMTow.text());
     const long double e = StrToFloat(STMasseVide.text());
@@ -153,9 +153,10 @@ void TFormFiche::AdvStringGrid2EditCellDone(int col, int row) {
         if (*mass <= 0) return Refuse(g, col, row, "Une masse <=0 est impossible");
         if (*mass > mtow) return Refuse(g, col, row, MessageMTOW("L'enveloppe de centrage ne peut pas"));
         if (*mass < e)
-            return Refuse(g, col, row,
-                          "L'enveloppe de centrage ne peut pas aller en dessous de la masse à vide calculée (" +
-                              STMasseVide.text() + " kg)");
+            return Refuse(
+                g, col, row,
+                "L'enveloppe de centrage ne peut pas aller en dessous de la masse à vide calculée (" +
+                    STMasseVide.text() + " kg)");
     }
     if (!arm || !mass || *mass <= 0 || *mass > mtow || *mass < e) return;
 
@@ -164,10 +165,13 @@ void TFormFiche::AdvStringGrid2EditCellDone(int col, int row) {
     ResetRememberedCells();
 }
 
-void TFormFiche::AdvStringGrid2EditChange(int col, int row, const std::string&) { CellulePoint = {col, row}; }
+void TFormFiche::AdvStringGrid2EditChange(int col, int row, const std::string&) {
+    CellulePoint = {col, row};
+}
 
 void TFormFiche::ButtonValidClick() {
-    if (CellulePoint.col != 0 && CellulePoint.row != 0) AdvStringGrid2EditCellDone(CellulePoint.col, CellulePoint.row);
+    if (CellulePoint.col != 0 && CellulePoint.row != 0)
+        AdvStringGrid2EditCellDone(CellulePoint.col, CellulePoint.row);
 }
 
 void TFormFiche::ButtonAddPointClick() {
@@ -184,7 +188,8 @@ void TFormFiche::ButtonSupppointClick() {
     const int row = g.selectedRow();
     if (row < 1 || row > g.rowCount() - 1) return;
     g.removeRow(row);
-    for (int r = 1; r < g.rowCount(); ++r) g.setCell(0, r, std::to_string(r));
+    for (int r = 1; r < g.rowCount(); ++r)
+        g.setCell(0, r, std::to_string(r));
     Refresh();
 }
 
@@ -245,6 +250,8 @@ void TFormFiche::EditXExit(Text& sender) {
     Refresh();
 }
 
-void TFormFiche::SpinEditXMineurChange() { Refresh(); }
+void TFormFiche::SpinEditXMineurChange() {
+    Refresh();
+}
 
 } // namespace pesavia

@@ -11,7 +11,8 @@ void TFormFiche::SetUpMassGrid() {
     g.setFixedRows(1);
     g.setFixedCols(1);
     g.setFixedRightCols(1); // the net masses are the program's
-    for (int c = 0; c < g.colCount(); ++c) g.setColWidth(c, 80);
+    for (int c = 0; c < g.colCount(); ++c)
+        g.setColWidth(c, 80);
     g.setDefaultRowHeight(24);
     SetRowTexts(g, 0, {"", "Masse lue", "Tare", "Masse nette"});
     SetColTexts(g, 0, 1, {"Roue G", "Roue D", "Roue AV/AR"});
@@ -63,7 +64,8 @@ void TFormFiche::InitCorrection() {
     g.setCell(2, 1, FormatNombre(0, 4));
     g.setCell(3, 1, FormatNombre(0, 2));
     const int footer = g.rowCount() - 1;
-    for (int c = 1; c <= 3; ++c) g.setCell(c, footer, "");
+    for (int c = 1; c <= 3; ++c)
+        g.setCell(c, footer, "");
 }
 
 void TFormFiche::CalculCorrection(long double m0, long double a0) {

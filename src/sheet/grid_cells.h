@@ -23,4 +23,16 @@ void NormaliseCellule(Grid& grid, int col, int row, std::string_view format);
 // The cell read with the strict rule.
 std::optional<long double> LitCellule(const Grid& grid, int col, int row);
 
+// Columns 1 and 2 of a line read as typed; then the edited cell (column 1 or 2) is rewritten with its format.
+struct LigneSaisie {
+    std::optional<long double> col1, col2;
+};
+LigneSaisie LitPuisNormalise(Grid& grid, int col, int row, std::string_view format1,
+                             std::string_view format2);
+
+// Inserts an empty line just above the footer and selects its first cell; answers its row.
+int InsereLigneAvantPied(Grid& grid);
+// Removes the selected line unless it is one of the two top rows or the footer; answers whether it did.
+bool SupprimeLigneSelectionnee(Grid& grid);
+
 } // namespace pesavia

@@ -12,8 +12,12 @@ public:
     std::function<void()> OnDownClick;
 
     // The operator presses the up or the down arrow.
-    void up() { if (OnUpClick) OnUpClick(); }
-    void down() { if (OnDownClick) OnDownClick(); }
+    void up() {
+        if (OnUpClick) OnUpClick();
+    }
+    void down() {
+        if (OnDownClick) OnDownClick();
+    }
 };
 
 } // namespace pesavia

@@ -93,22 +93,32 @@ int WriteFileAtomically(const std::string& path, std::string_view bytes) {
 std::string SystemErrorText(int error) {
     switch (error) {
     case ENOENT:
-    case ENOTDIR: return "Le chemin d'accès spécifié est introuvable";
+    case ENOTDIR:
+        return "Le chemin d'accès spécifié est introuvable";
     case EACCES:
     case EPERM:
-    case EISDIR: return "Accès refusé";
+    case EISDIR:
+        return "Accès refusé";
     case ENOSPC:
-    case EDQUOT: return "Espace insuffisant sur le disque";
-    case EFBIG: return "Le fichier est trop volumineux";
-    case EROFS: return "Le support est protégé en écriture";
+    case EDQUOT:
+        return "Espace insuffisant sur le disque";
+    case EFBIG:
+        return "Le fichier est trop volumineux";
+    case EROFS:
+        return "Le support est protégé en écriture";
     case EMFILE:
-    case ENFILE: return "Le système ne peut pas ouvrir le fichier";
+    case ENFILE:
+        return "Le système ne peut pas ouvrir le fichier";
     case EBUSY:
-    case ETXTBSY: return "Le processus ne peut pas accéder au fichier car ce fichier est utilisé par un autre "
-                         "processus";
-    case ENAMETOOLONG: return "Le nom de fichier ou l'extension est trop long";
-    case EIO: return "Erreur de lecture ou d'écriture sur le périphérique";
-    default: return std::strerror(error);
+    case ETXTBSY:
+        return "Le processus ne peut pas accéder au fichier car ce fichier est utilisé par un autre "
+               "processus";
+    case ENAMETOOLONG:
+        return "Le nom de fichier ou l'extension est trop long";
+    case EIO:
+        return "Erreur de lecture ou d'écriture sur le périphérique";
+    default:
+        return std::strerror(error);
     }
 }
 

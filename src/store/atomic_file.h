@@ -11,13 +11,13 @@ namespace pesavia {
 // cannot be taken (the folder is missing or read-only) is simply not held; the write that follows fails on
 // its own with the proper error.
 class FileLock {
-public:
+  public:
     explicit FileLock(const std::string& path);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-private:
+  private:
     int fd_ = -1;
 };
 

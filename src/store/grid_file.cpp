@@ -97,9 +97,9 @@ constexpr std::array<NamedColor, 52> kColors = {{
 }};
 
 constexpr std::array<std::string_view, 3> kAlignments = {"taLeftJustify", "taRightJustify", "taCenter"};
-constexpr std::array<std::string_view, 8> kBrushStyles = {"bsSolid",     "bsClear",     "bsHorizontal",
-                                                          "bsVertical",  "bsFDiagonal", "bsBDiagonal",
-                                                          "bsCross",     "bsDiagCross"};
+constexpr std::array<std::string_view, 8> kBrushStyles = {"bsSolid",    "bsClear",     "bsHorizontal",
+                                                          "bsVertical", "bsFDiagonal", "bsBDiagonal",
+                                                          "bsCross",    "bsDiagCross"};
 constexpr std::array<std::string_view, 4> kFontStyles = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 constexpr std::array<std::string_view, 2> kGradients = {"GradientVertical", "GradientHorizontal"};
 constexpr std::array<std::string_view, 3> kVAlignments = {"vtaTop", "vtaCenter", "vtaBottom"};
@@ -119,7 +119,7 @@ constexpr Alignment kAlignmentValues[] = {Alignment::Left, Alignment::Right, Ali
 // ---- writing ----
 
 class Writer {
-public:
+  public:
     void beginRecord(std::string_view type) {
         out_ += "TPF0";
         shortName(type);
@@ -186,16 +186,18 @@ public:
         } else {
             byte(WideText);
             little(static_cast<std::uint32_t>(w.size()), 4);
-            for (const char16_t unit : w) little(unit, 2);
+            for (const char16_t unit : w)
+                little(unit, 2);
         }
     }
 
     std::string take() { return std::move(out_); }
 
-private:
+  private:
     void byte(std::uint8_t b) { out_ += static_cast<char>(b); }
     void little(std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) byte(static_cast<std::uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < bytes; ++i)
+            byte(static_cast<std::uint8_t>(v >> (8 * i)));
     }
     void shortName(std::string_view s) {
         s = s.substr(0, 255);
@@ -245,7 +247,7 @@ void writeProperties(Writer& w, const CellProperties& p) {
 // ---- reading ----
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view bytes) : bytes_(bytes) {}
 
     size_t remaining() const { return bytes_.size() - pos_; }
@@ -259,7 +261,8 @@ public:
     // Calls `property` for each property name until the end of the properties, then reads the end of
     // the nested records, of which there are none.
     void properties(const std::function<void(const std::string&)>& property) {
-        for (std::string name = shortName(); !name.empty(); name = shortName()) property(name);
+        for (std::string name = shortName(); !name.empty(); name = shortName())
+            property(name);
         if (byte() != 0) throw Error(kFormatError);
     }
 
@@ -282,14 +285,17 @@ public:
     std::vector<std::string> set() {
         if (byte() != Set) throw Error(kValueError);
         std::vector<std::string> members;
-        for (std::string m = shortName(); !m.empty(); m = shortName()) members.push_back(std::move(m));
+        for (std::string m = shortName(); !m.empty(); m = shortName())
+            members.push_back(std::move(m));
         return members;
     }
     // Every text tag; what the code page cannot hold comes back as "?". The result is UTF-8.
     std::string text() {
         switch (byte()) {
-        case ShortText: return Cp1252ToUtf8(take(byte()));
-        case LongText: return Cp1252ToUtf8(take(length()));
+        case ShortText:
+            return Cp1252ToUtf8(take(byte()));
+        case LongText:
+            return Cp1252ToUtf8(take(length()));
         case WideText: {
             const std::string_view raw = take(2 * static_cast<size_t>(length()));
             std::u16string units(raw.size() / 2, u'\0');
@@ -298,12 +304,14 @@ public:
                                                  static_cast<std::uint8_t>(raw[2 * i + 1]) << 8);
             return FitToCp1252(Utf16ToUtf8(units));
         }
-        case Utf8Text: return FitToCp1252(take(length()));
-        default: throw Error(kValueError);
+        case Utf8Text:
+            return FitToCp1252(take(length()));
+        default:
+            throw Error(kValueError);
         }
     }
 
-private:
+  private:
     std::uint8_t byte() { return static_cast<std::uint8_t>(take(1)[0]); }
     std::string_view take(size_t n) {
         if (n > remaining()) throw Error(kReadError);
@@ -314,17 +322,22 @@ private:
     std::uint32_t little(int bytes) {
         const std::string_view s = take(static_cast<size_t>(bytes));
         std::uint32_t v = 0;
-        for (int i = 0; i < bytes; ++i) v |= std::uint32_t{static_cast<std::uint8_t>(s[static_cast<size_t>(i)])} << (8 * i);
+        for (int i = 0; i < bytes; ++i)
+            v |= std::uint32_t{static_cast<std::uint8_t>(s[static_cast<size_t>(i)])} << (8 * i);
         return v;
     }
     std::uint32_t length() { return little(4); }
     std::string shortName() { return std::string(take(byte())); }
     std::int32_t integerAfter(std::uint8_t tag) {
         switch (tag) {
-        case Int8: return static_cast<std::int8_t>(little(1));
-        case Int16: return static_cast<std::int16_t>(little(2));
-        case Int32: return static_cast<std::int32_t>(little(4));
-        default: throw Error(kValueError);
+        case Int8:
+            return static_cast<std::int8_t>(little(1));
+        case Int16:
+            return static_cast<std::int16_t>(little(2));
+        case Int32:
+            return static_cast<std::int32_t>(little(4));
+        default:
+            throw Error(kValueError);
         }
     }
 
@@ -375,37 +388,53 @@ void readProperties(Reader& r, CellProperties& p) {
         }
         if (name.rfind(kPrefix, 0) != 0) noSuchProperty(name);
         const std::string_view own = std::string_view(name).substr(kPrefix.size());
-        if (own == "IsBaseCell") p.IsBaseCell = r.boolean();
-        else if (own == "CellSpanX") p.CellSpanX = r.integer();
-        else if (own == "CellSpanY") p.CellSpanY = r.integer();
+        if (own == "IsBaseCell")
+            p.IsBaseCell = r.boolean();
+        else if (own == "CellSpanX")
+            p.CellSpanX = r.integer();
+        else if (own == "CellSpanY")
+            p.CellSpanY = r.integer();
         else if (own == "Alignment") {
             const auto a = AlignmentFromName(r.ident());
             if (!a) throw Error(kValueError);
             p.alignment = *a;
-        } else if (own == "BorderColor") p.BorderColor = r.color();
-        else if (own == "BorderWidth") p.BorderWidth = r.integer();
-        else if (own == "BrushColor") p.BrushColor = r.color();
-        else if (own == "BrushColorTo") p.BrushColorTo = r.color();
+        } else if (own == "BorderColor")
+            p.BorderColor = r.color();
+        else if (own == "BorderWidth")
+            p.BorderWidth = r.integer();
+        else if (own == "BrushColor")
+            p.BrushColor = r.color();
+        else if (own == "BrushColorTo")
+            p.BrushColorTo = r.color();
         else if (own == "BrushStyle") {
             std::string s = r.ident();
             p.BrushStyle = checked(s, member(kBrushStyles, s));
-        } else if (own == "FontColor") p.FontColor = r.color();
-        else if (own == "FontName") p.FontName = r.text();
-        else if (own == "FontSize") p.FontSize = r.integer();
+        } else if (own == "FontColor")
+            p.FontColor = r.color();
+        else if (own == "FontName")
+            p.FontName = r.text();
+        else if (own == "FontSize")
+            p.FontSize = r.integer();
         else if (own == "FontStyle") {
             p.FontStyle.clear();
-            for (auto& m : r.set()) p.FontStyle.push_back(checked(m, member(kFontStyles, m)));
-        } else if (own == "Editor") p.Editor = r.ident();
+            for (auto& m : r.set())
+                p.FontStyle.push_back(checked(m, member(kFontStyles, m)));
+        } else if (own == "Editor")
+            p.Editor = r.ident();
         else if (own == "GradientDirection") {
             std::string s = r.ident();
             p.GradientDirection = checked(s, member(kGradients, s));
-        } else if (own == "ReadOnly") p.ReadOnly = r.boolean();
+        } else if (own == "ReadOnly")
+            p.ReadOnly = r.boolean();
         else if (own == "VAlignment") {
             std::string s = r.ident();
             p.VAlignment = checked(s, member(kVAlignments, s));
-        } else if (own == "WordWrap") p.WordWrap = r.boolean();
-        else if (own == "NodeLevel") p.NodeLevel = r.integer();
-        else noSuchProperty(name);
+        } else if (own == "WordWrap")
+            p.WordWrap = r.boolean();
+        else if (own == "NodeLevel")
+            p.NodeLevel = r.integer();
+        else
+            noSuchProperty(name);
     });
 }
 
@@ -467,13 +496,20 @@ void DecodeGrille(Grid& grid, std::string_view bytes) {
     bool fullGrid = false;
     r.beginRecord();
     r.properties([&](const std::string& name) {
-        if (name == "ColCount") colCount = r.integer();
-        else if (name == "RowCount") rowCount = r.integer();
-        else if (name == "ColWidths") colWidths = r.text();
-        else if (name == "RowHeights") rowHeights = r.text();
-        else if (name == "FullGrid") fullGrid = r.boolean();
-        else if (name == "ID") r.integer();
-        else noSuchProperty(name);
+        if (name == "ColCount")
+            colCount = r.integer();
+        else if (name == "RowCount")
+            rowCount = r.integer();
+        else if (name == "ColWidths")
+            colWidths = r.text();
+        else if (name == "RowHeights")
+            rowHeights = r.text();
+        else if (name == "FullGrid")
+            fullGrid = r.boolean();
+        else if (name == "ID")
+            r.integer();
+        else
+            noSuchProperty(name);
     });
 
     bool placed = fullGrid;
@@ -488,8 +524,10 @@ void DecodeGrille(Grid& grid, std::string_view bytes) {
         grid.clearCells();
         grid.setRowCount(rowCount);
         grid.setColCount(colCount);
-        for (int i = 0; i < colCount; ++i) grid.setColWidth(i, widths[static_cast<size_t>(i)]);
-        for (int i = 0; i < rowCount; ++i) grid.setRowHeight(i, heights[static_cast<size_t>(i)]);
+        for (int i = 0; i < colCount; ++i)
+            grid.setColWidth(i, widths[static_cast<size_t>(i)]);
+        for (int i = 0; i < rowCount; ++i)
+            grid.setRowHeight(i, heights[static_cast<size_t>(i)]);
     }
 
     while (r.remaining() >= 2) {
@@ -498,11 +536,16 @@ void DecodeGrille(Grid& grid, std::string_view bytes) {
         bool hasProp = false;
         r.beginRecord();
         r.properties([&](const std::string& name) {
-            if (name == "Col") col = cellIndex(r.integer());
-            else if (name == "Row") row = cellIndex(r.integer());
-            else if (name == "Cell") text = r.text();
-            else if (name == "HasProp") hasProp = r.boolean();
-            else noSuchProperty(name);
+            if (name == "Col")
+                col = cellIndex(r.integer());
+            else if (name == "Row")
+                row = cellIndex(r.integer());
+            else if (name == "Cell")
+                text = r.text();
+            else if (name == "HasProp")
+                hasProp = r.boolean();
+            else
+                noSuchProperty(name);
         });
         if (!placed) {
             // A partial save: its first cell goes to the top left corner.

@@ -12,11 +12,15 @@ namespace pesavia {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -75,34 +79,44 @@ IniFile::IniFile(std::string owned) : text_(std::make_unique<const std::string>(
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         pos = end + 1;
         if (const auto name = sectionName(line)) {
-            sections_.push_back(Section{line, *name, {}, {}, {}});
-            sectionIndex_.insert(*name, static_cast<std::uint32_t>(sections_.size() - 1), sectionNameOf(sections_));
+            sections_.push_back(Section{line, *name, {}, {}, {}, {}, false});
+            sectionIndex_.insert(*name, static_cast<std::uint32_t>(sections_.size() - 1),
+                                 sectionNameOf(sections_));
         } else {
             addLine(sections_.back(), line);
         }
     }
 }
 
-std::string_view IniFile::own(std::string text) { return written_.emplace_back(std::move(text)); }
+std::string_view IniFile::own(std::string text) {
+    return written_.emplace_back(std::move(text));
+}
 
 void IniFile::addLine(Section& section, std::string_view line) {
     section.lines.push_back(line);
-    const auto at = static_cast<std::uint32_t>(section.lines.size() - 1);
-    if (const auto key = keyName(section.lines.back()))
-        if (section.index.insert(*key, at, keyNameOf(section.lines))) section.order.push_back(at);
+    if (keyName(line)) section.keyLines.push_back(static_cast<std::uint32_t>(section.lines.size() - 1));
+}
+
+void IniFile::Section::ensureIndex() const {
+    if (indexed) return;
+    for (const std::uint32_t at : keyLines)
+        if (index.insert(*keyName(lines[at]), at, keyNameOf(lines))) order.push_back(at);
+    indexed = true;
 }
 
 std::string IniFile::text() const {
     size_t size = 0;
     for (const auto& s : sections_) {
         size += s.header.size() + 2;
-        for (const auto& l : s.lines) size += l.size() + 2;
+        for (const auto& l : s.lines)
+            size += l.size() + 2;
     }
     std::string out;
     out.reserve(size);
     for (size_t i = 0; i < sections_.size(); ++i) {
         if (i > 0) out.append(sections_[i].header).append("\r\n");
-        for (const auto& l : sections_[i].lines) out.append(l).append("\r\n");
+        for (const auto& l : sections_[i].lines)
+            out.append(l).append("\r\n");
     }
     return out;
 }
@@ -113,6 +127,7 @@ const IniFile::Section* IniFile::find(std::string_view section) const {
 }
 
 const std::string_view* IniFile::Section::line(std::string_view key) const {
+    ensureIndex();
     const auto i = index.find(key, keyNameOf(lines));
     return i ? &lines[*i] : nullptr;
 }
@@ -122,14 +137,24 @@ const std::string_view* IniFile::findLine(std::string_view section, std::string_
     return s ? s->line(key) : nullptr;
 }
 
-std::vector<std::string> IniFile::readColumn(std::string_view section, const std::vector<std::string>& keys,
-                                             std::string_view fallback) const {
+std::vector<std::string_view> IniFile::readColumn(std::string_view section,
+                                                  const std::vector<std::string>& keys,
+                                                  std::string_view fallback) const {
+    std::vector<std::string_view> out(keys.size(), fallback);
     const Section* s = find(section);
-    std::vector<std::string> out;
-    out.reserve(keys.size());
-    for (const auto& key : keys) {
-        const std::string_view* line = s ? s->line(key) : nullptr;
-        out.emplace_back(line ? valueOf(*line) : fallback);
+    if (!s) return out;
+    // The program writes every field section in the order of the index: each key is tried at its place
+    // first. While every earlier place held its own key, that line is the key's first occurrence.
+    bool inOrder = true;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const std::string_view* line = nullptr;
+        if (inOrder && i < s->keyLines.size() && FoldedEqual(*keyName(s->lines[s->keyLines[i]]), keys[i]))
+            line = &s->lines[s->keyLines[i]];
+        else {
+            inOrder = false;
+            line = s->line(keys[i]);
+        }
+        if (line) out[i] = valueOf(*line);
     }
     return out;
 }
@@ -140,7 +165,8 @@ std::optional<std::string> IniFile::value(std::string_view section, std::string_
     return std::string(valueOf(*line));
 }
 
-std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string IniFile::readString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
     const std::string_view* line = findLine(section, key);
     return std::string(line ? valueOf(*line) : fallback);
 }
@@ -152,8 +178,10 @@ bool IniFile::hasKey(std::string_view section, std::string_view key) const {
 std::vector<std::string> IniFile::keys(std::string_view section) const {
     std::vector<std::string> out;
     if (const Section* s = find(section)) {
+        s->ensureIndex();
         out.reserve(s->order.size());
-        for (const size_t i : s->order) out.emplace_back(*keyName(s->lines[i]));
+        for (const size_t i : s->order)
+            out.emplace_back(*keyName(s->lines[i]));
     }
     return out;
 }
@@ -162,11 +190,12 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     auto i = sectionIndex_.find(section, sectionNameOf(sections_));
     if (!i) {
         const std::string_view header = own("[" + std::string(section) + "]");
-        sections_.push_back(Section{header, header.substr(1, section.size()), {}, {}, {}});
+        sections_.push_back(Section{header, header.substr(1, section.size()), {}, {}, {}, {}, false});
         i = static_cast<std::uint32_t>(sections_.size() - 1);
         sectionIndex_.insert(section, *i, sectionNameOf(sections_));
     }
     Section& s = sections_[*i];
+    s.ensureIndex();
     const std::string line = singleLine(value);
     if (const auto k = s.index.find(key, keyNameOf(s.lines))) {
         std::string_view& old = s.lines[*k];
@@ -176,10 +205,12 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     // At the end of the section's own lines, before the blank lines that part it from the next section;
     // only blank lines move, so the index of the keys stays right.
     auto at = static_cast<std::uint32_t>(s.lines.size());
-    while (at > 0 && trim(s.lines[at - 1]).empty()) --at;
+    while (at > 0 && trim(s.lines[at - 1]).empty())
+        --at;
     s.lines.insert(s.lines.begin() + at, own(std::string(key) + "=" + line));
     s.index.insert(key, at, keyNameOf(s.lines));
     s.order.push_back(at);
+    s.keyLines.push_back(at);
 }
 
 IniFile ReadIniFile(const std::string& path) {

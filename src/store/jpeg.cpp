@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <memory>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace pesavia {
 
@@ -20,7 +20,9 @@ struct ErrorManager {
     std::jmp_buf back;
 };
 
-[[noreturn]] void onError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->back, 1); }
+[[noreturn]] void onError(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->back, 1);
+}
 
 // Warnings are silent, except the end of the data inside the picture: a cut file is a failed load, not a
 // picture padded with grey.
@@ -33,7 +35,9 @@ void silent(j_common_ptr) {}
 // A picture beyond this is no logo or landing-gear drawing, and would only exhaust the memory.
 constexpr unsigned long long kMaxPixels = 64ull * 1024 * 1024;
 
-std::uint8_t scale(unsigned a, unsigned b) { return static_cast<std::uint8_t>((a * b + 127) / 255); }
+std::uint8_t scale(unsigned a, unsigned b) {
+    return static_cast<std::uint8_t>((a * b + 127) / 255);
+}
 
 // Everything that lives across setjmp is in this function's caller, so that no local is clobbered here.
 bool decode(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view bytes, Image& image,
@@ -55,7 +59,8 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view
     // Adobe writes CMYK inverted, which is what nearly every CMYK JPEG holds.
     const bool inverted = info.saw_Adobe_marker;
     while (info.output_scanline < info.output_height) {
-        std::uint8_t* out = image.rgb.data() + static_cast<size_t>(info.output_scanline) * info.output_width * 3;
+        std::uint8_t* out =
+            image.rgb.data() + static_cast<size_t>(info.output_scanline) * info.output_width * 3;
         JSAMPROW rows[] = {row.data()};
         jpeg_read_scanlines(&info, rows, 1);
         if (!cmyk) {
@@ -99,7 +104,8 @@ std::optional<Image> DecodeJpeg(std::string_view bytes) {
 
 bool ChargeImageJpeg(Picture& picture, const std::string& folder, const std::string& fileName) {
     if (fileName.empty()) return false;
-    const std::string path = folder.empty() || folder.back() != '/' ? folder + "/" + fileName : folder + fileName;
+    const std::string path =
+        folder.empty() || folder.back() != '/' ? folder + "/" + fileName : folder + fileName;
     const FileContent content = ReadWholeFile(path);
     if (!content.bytes) return false;
     std::optional<Image> image = DecodeJpeg(*content.bytes);

@@ -45,7 +45,8 @@ void NameIndex::grow() {
 
 void NameIndex::place(Slot slot) {
     size_t i = slot.hash & mask();
-    while (slots_[i].entry != kEmpty) i = (i + 1) & mask();
+    while (slots_[i].entry != kEmpty)
+        i = (i + 1) & mask();
     slots_[i] = slot;
 }
 

@@ -14,7 +14,7 @@ bool FoldedEqual(std::string_view a, std::string_view b);
 // hashes and numbers; the caller says, through `nameOf(entry)`, what name an entry carries. Kept flat
 // because a register of tens of thousands of aircraft makes node-based tables miss the cache at every step.
 class NameIndex {
-public:
+  public:
     template <class NameOf> std::optional<std::uint32_t> find(std::string_view name, NameOf nameOf) const {
         if (slots_.empty()) return std::nullopt;
         const std::uint32_t hash = FoldedHash(name);
@@ -32,7 +32,8 @@ public:
         ++count_;
         return true;
     }
-private:
+
+  private:
     static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
     struct Slot {
         std::uint32_t hash = 0;

@@ -13,8 +13,10 @@ constexpr std::string_view kIndex = "AVIONS";
 
 // Delphi's Trim: every character up to the blank.
 std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
     return s;
 }
 
@@ -41,32 +43,42 @@ std::string newKey(const IniFile& ini, const std::vector<std::string>& keys) {
 ttbavion ChargeAvions(const std::string& path) {
     const IniFile ini = ReadIniFile(path);
     const std::vector<std::string> keys = ini.keys(kIndex);
-    ttbavion avions(keys.size());
-    // Section by section: one lookup of each section, and its lines read in order.
-    const auto field = [&](std::string_view section, std::string TAvion::*member, std::string_view fallback) {
-        std::vector<std::string> values = ini.readColumn(section, keys, fallback);
-        for (size_t i = 0; i < keys.size(); ++i) avions[i].*member = std::move(values[i]);
+    struct Field {
+        std::string_view section;
+        std::string TAvion::*member;
+        std::string_view fallback;
     };
-    field("AVIONS-IMMAT", &TAvion::Immat, "");
-    field("AVIONS-TYPE_AVION", &TAvion::TypeAvion, "");
-    field("AVIONS-LIEU_DER_PESEE", &TAvion::LieuDerPesee, "");
-    field("AVIONS-DATE_DER_PESEE", &TAvion::DateDerPesee, "");
-    field("AVIONS-DATE_PREC_PESEE", &TAvion::DatePrecPesee, "");
-    field("AVIONS-MASSE_PREC_VIDE", &TAvion::MassePrecVide, "");
-    field("AVIONS-MTOW", &TAvion::MTOW, "");
-    field("AVIONS-TRAIN", &TAvion::Train, "0");
-    field("AVIONS-NIVEAU", &TAvion::Niveau, "");
-    field("AVIONS-REFERENCE", &TAvion::Reference, "");
-    field("AVIONS-MASSE", &TAvion::Masse, "");
-    field("AVIONS-MASSE_VIDE", &TAvion::MasseVide, "");
-    field("AVIONS-DVALUE", &TAvion::DValue, "0");
-    field("AVIONS-BIGDVALUE", &TAvion::BigDValue, "0");
-    field("AVIONS-XMIN", &TAvion::XMin, "");
-    field("AVIONS-XMAX", &TAvion::XMax, "");
-    field("AVIONS-YMIN", &TAvion::YMin, "");
-    field("AVIONS-YMAX", &TAvion::YMax, "");
-    field("AVIONS-NBMINX", &TAvion::NbMinX, "10");
-    field("AVIONS-NBMINY", &TAvion::NbMinY, "10");
+    static constexpr Field kFields[] = {
+        {"AVIONS-IMMAT", &TAvion::Immat, ""},
+        {"AVIONS-TYPE_AVION", &TAvion::TypeAvion, ""},
+        {"AVIONS-LIEU_DER_PESEE", &TAvion::LieuDerPesee, ""},
+        {"AVIONS-DATE_DER_PESEE", &TAvion::DateDerPesee, ""},
+        {"AVIONS-DATE_PREC_PESEE", &TAvion::DatePrecPesee, ""},
+        {"AVIONS-MASSE_PREC_VIDE", &TAvion::MassePrecVide, ""},
+        {"AVIONS-MTOW", &TAvion::MTOW, ""},
+        {"AVIONS-TRAIN", &TAvion::Train, "0"},
+        {"AVIONS-NIVEAU", &TAvion::Niveau, ""},
+        {"AVIONS-REFERENCE", &TAvion::Reference, ""},
+        {"AVIONS-MASSE", &TAvion::Masse, ""},
+        {"AVIONS-MASSE_VIDE", &TAvion::MasseVide, ""},
+        {"AVIONS-DVALUE", &TAvion::DValue, "0"},
+        {"AVIONS-BIGDVALUE", &TAvion::BigDValue, "0"},
+        {"AVIONS-XMIN", &TAvion::XMin, ""},
+        {"AVIONS-XMAX", &TAvion::XMax, ""},
+        {"AVIONS-YMIN", &TAvion::YMin, ""},
+        {"AVIONS-YMAX", &TAvion::YMax, ""},
+        {"AVIONS-NBMINX", &TAvion::NbMinX, "10"},
+        {"AVIONS-NBMINY", &TAvion::NbMinY, "10"},
+    };
+    // Each section looked up once, then the entries filled one after the other.
+    std::vector<std::vector<std::string_view>> columns;
+    columns.reserve(std::size(kFields));
+    for (const Field& f : kFields)
+        columns.push_back(ini.readColumn(f.section, keys, f.fallback));
+    ttbavion avions(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        for (size_t f = 0; f < std::size(kFields); ++f)
+            avions[i].*kFields[f].member = columns[f][i];
     return avions;
 }
 

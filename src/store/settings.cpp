@@ -12,16 +12,20 @@ std::string DossierSpecial(int id) {
     // The XDG rule: a relative $XDG_DATA_HOME is invalid and ignored.
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/') {
         std::string path = xdg;
-        while (path.size() > 1 && path.back() == '/') path.pop_back();
+        while (path.size() > 1 && path.back() == '/')
+            path.pop_back();
         return path;
     }
     const char* home = std::getenv("HOME");
     std::string path = home ? home : "";
-    while (!path.empty() && path.back() == '/') path.pop_back();
+    while (!path.empty() && path.back() == '/')
+        path.pop_back();
     return path + "/.local/share";
 }
 
-std::string DossierProgramme() { return DossierSpecial(26) + "/Pesavia/"; }
+std::string DossierProgramme() {
+    return DossierSpecial(26) + "/Pesavia/";
+}
 
 tparam ChargeParam(const std::string& path) {
     const IniFile ini = ReadIniFile(path);

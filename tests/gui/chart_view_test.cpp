@@ -21,8 +21,10 @@ namespace {
 Chart EnvelopeChart() {
     Chart chart;
     const ChartPoint corners[] = {{0.30L, 280}, {0.25L, 380}, {0.40L, 450}, {0.55L, 450}, {0.50L, 280}};
-    for (int i = 0; i < 5; ++i) chart.lines.push_back(LineSeries{{corners[i], corners[(i + 1) % 5]}});
-    chart.lines.push_back(LineSeries{{{0.45L, 300}, {0.45L, 300}}}); // an edge towards a point that did not read
+    for (int i = 0; i < 5; ++i)
+        chart.lines.push_back(LineSeries{{corners[i], corners[(i + 1) % 5]}});
+    chart.lines.push_back(
+        LineSeries{{{0.45L, 300}, {0.45L, 300}}}); // an edge towards a point that did not read
     chart.bubble = BubbleSeries{{0.3675L, 400}, 4};
     Chart::setRange(chart.bottom, 0.1L, 0.7L);
     Chart::setRange(chart.left, 250, 470);
@@ -36,7 +38,7 @@ Chart EnvelopeChart() {
 }
 
 class ChartViewTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::TestApplication(); }
     void SetUp() override {
         view = std::make_unique<ChartView>(chart);
@@ -67,7 +69,8 @@ TEST_F(ChartViewTest, drawsTheDescriptionSeriesByAxes) {
             EXPECT_EQ(bubble->color(), QColor(0, 128, 0));
             EXPECT_EQ(c->series().last(), s); // drawn over the edges
             // Round, its radius measured on the vertical scale: 4 kg of the plot's pixels per kg.
-            const double perKg = c->plotArea().height() / (axis(Qt::Vertical)->max() - axis(Qt::Vertical)->min());
+            const double perKg =
+                c->plotArea().height() / (axis(Qt::Vertical)->max() - axis(Qt::Vertical)->min());
             EXPECT_NEAR(bubble->markerSize(), 2 * 4 * perKg, 0.01);
         }
     }

@@ -21,7 +21,7 @@ namespace {
 // A tricycle opened as the main window opens it: readings 120 / 118 / 70 kg, d = 1.2 m, D = 1.5 m, MTOW
 // 450 kg, an envelope of five points around the loaded aircraft.
 class FicheWindowTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::TestApplication(); }
     void SetUp() override {
         fiche.TypeTrain = 0;
@@ -32,14 +32,19 @@ protected:
         fiche.StTypeTrain.setText("Tricycle");
         fiche.StMTow.setText("450");
         const char* readings[] = {"120", "118", "70"};
-        for (int row = 1; row <= 3; ++row) fiche.AdvStringGrid1.setCell(1, row, readings[row - 1]);
+        for (int row = 1; row <= 3; ++row)
+            fiche.AdvStringGrid1.setCell(1, row, readings[row - 1]);
         fiche.Editdvalue.setText("1.2");
         fiche.Editbigdvalue.setText("1.5");
         fiche.AligneCellules();
-        fiche.AdvStringGrid1EditCellDone(1, 1);
-        for (auto [arm, mass] : {std::pair{"0.80", "310"}, {"0.78", "400"}, {"0.85", "450"}, {"0.95", "450"},
-                                 {"0.92", "310"}})
+        for (int row = 3; row >= 1; --row)
+            fiche.AdvStringGrid1EditCellDone(1, row);
+        for (auto [arm, mass] :
+             {std::pair{"0.80", "310"}, {"0.78", "400"}, {"0.85", "450"}, {"0.95", "450"}, {"0.92", "310"}})
             fiche.AjoutePoint(arm, mass);
+        // Limits defaulted from the complete weighing, as the opening computes them.
+        for (Text* limit : {&fiche.EditXmin, &fiche.EditXmax, &fiche.EditYmin, &fiche.EditYmax})
+            limit->setText("");
         fiche.ButtonGraphClick();
 
         window = std::make_unique<FicheWindow>(fiche, desktop);
@@ -50,7 +55,8 @@ protected:
     // The label that shows a text model: the one whose text the model holds, near the given caption.
     QLabel* shownText(const Text& model) const {
         for (QLabel* l : window->findChildren<QLabel*>())
-            if (l->frameStyle() == (QFrame::Panel | QFrame::Sunken) && l->text() == QString::fromStdString(model.text()))
+            if (l->frameStyle() == (QFrame::Panel | QFrame::Sunken) &&
+                l->text() == QString::fromStdString(model.text()))
                 return l;
         return nullptr;
     }
@@ -63,7 +69,8 @@ protected:
         ASSERT_NE(editor, nullptr);
         QTest::keyClicks(editor, keys.mid(1));
         QTest::keyClick(editor, Qt::Key_Return);
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
     }
 
     test::TempDir temp;
@@ -109,7 +116,8 @@ TEST_F(FicheWindowTest, aRefusedCorrectionSelectsTheOffendingCellAgain) {
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, '1');
     QTest::keyClick(editor, Qt::Key_Tab); // the cursor moves on, the message brings it back
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
 
     EXPECT_EQ(desktop.texts(), (std::vector<std::string>{"Une masse <0 est impossible"}));
     EXPECT_EQ(fiche.AdvStringGridCorrection.cell(1, 2), "-1.00");

@@ -56,14 +56,15 @@ struct GridWindow {
         return editor;
     }
     static void settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
     }
 };
 
 enum class Leave { Enter, Tab, Down, OtherCell, OtherControl };
 
 class GridViewLeave : public testing::TestWithParam<Leave> {
-protected:
+  protected:
     static void SetUpTestSuite() { test::TestApplication(); }
 };
 
@@ -77,13 +78,21 @@ TEST_P(GridViewLeave, typingReportsEveryKeystrokeAndEndsTheEditOnce) {
     EXPECT_TRUE(w.done.empty());
 
     switch (GetParam()) {
-    case Leave::Enter: QTest::keyClick(editor, Qt::Key_Return); break;
-    case Leave::Tab: QTest::keyClick(editor, Qt::Key_Tab); break;
-    case Leave::Down: QTest::keyClick(editor, Qt::Key_Down); break;
+    case Leave::Enter:
+        QTest::keyClick(editor, Qt::Key_Return);
+        break;
+    case Leave::Tab:
+        QTest::keyClick(editor, Qt::Key_Tab);
+        break;
+    case Leave::Down:
+        QTest::keyClick(editor, Qt::Key_Down);
+        break;
     case Leave::OtherCell:
         QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, w.view->visualRect(w.at(2, 2)).center());
         break;
-    case Leave::OtherControl: QTest::mouseClick(w.other, Qt::LeftButton); break;
+    case Leave::OtherControl:
+        QTest::mouseClick(w.other, Qt::LeftButton);
+        break;
     }
     GridWindow::settle();
 
@@ -104,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, GridViewLeave,
                                          Leave::OtherControl));
 
 class GridViewTest : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::TestApplication(); }
 };
 
@@ -120,7 +129,8 @@ TEST_F(GridViewTest, fixedCellsCannotBeEditedNorSelectedByTheOperator) {
         QTest::mouseDClick(w.view->viewport(), Qt::LeftButton, {},
                            w.view->visualRect(w.at(fixed.col, fixed.row)).center());
         EXPECT_EQ(w.view->openEditor(), nullptr);
-        EXPECT_EQ(w.view->model()->data(w.at(fixed.col, fixed.row), Qt::FontRole).value<QFont>().bold(), true);
+        EXPECT_EQ(w.view->model()->data(w.at(fixed.col, fixed.row), Qt::FontRole).value<QFont>().bold(),
+                  true);
     }
     EXPECT_TRUE(w.changes.empty());
     EXPECT_TRUE(w.done.empty());
@@ -190,11 +200,11 @@ TEST_F(GridViewTest, numericEditorsAcceptOnlyTheirCharactersWhateverTheLocale) {
         bool accepted;
     };
     const Case cases[] = {
-        {EditorKind::PositiveNumber, "120", true}, {EditorKind::PositiveNumber, "-1", false},
+        {EditorKind::PositiveNumber, "120", true},  {EditorKind::PositiveNumber, "-1", false},
         {EditorKind::PositiveNumber, "1.5", false}, {EditorKind::Float, "-12.5", true},
-        {EditorKind::Float, "12,5", true},         {EditorKind::Float, "1.2.3", false},
-        {EditorKind::Float, "1,2.3", false},       {EditorKind::Float, "1-2", false},
-        {EditorKind::Float, "1e5", false},         {EditorKind::Float, "", true},
+        {EditorKind::Float, "12,5", true},          {EditorKind::Float, "1.2.3", false},
+        {EditorKind::Float, "1,2.3", false},        {EditorKind::Float, "1-2", false},
+        {EditorKind::Float, "1e5", false},          {EditorKind::Float, "", true},
     };
     for (const Case& c : cases) {
         NumberValidator validator(c.kind, nullptr);
@@ -221,7 +231,8 @@ TEST_F(GridViewTest, sizesAlignmentAndCurrentCellFollowTheModel) {
     w.grid.setAlignment(1, 2, Alignment::Right);
     EXPECT_EQ(w.view->columnWidth(2), 75);
     EXPECT_EQ(w.view->rowHeight(0), 36);
-    EXPECT_EQ(w.view->model()->data(w.at(1, 2), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+    EXPECT_EQ(w.view->model()->data(w.at(1, 2), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                  Qt::AlignRight,
               Qt::AlignRight);
     // A row inserted by the program keeps the current cell where the model puts it.
     w.grid.insertRow(2);
@@ -241,7 +252,11 @@ TEST_F(GridViewTest, contextMenuEntriesRunThroughTheEventRunner) {
         ++wrapped;
         action();
     });
-    w.view->setContextMenu({{QStringLiteral("Ajouter une ligne"), [&] { ++added; w.grid.insertRow(2); }},
+    w.view->setContextMenu({{QStringLiteral("Ajouter une ligne"),
+                             [&] {
+                                 ++added;
+                                 w.grid.insertRow(2);
+                             }},
                             {QStringLiteral("Supprimer la ligne"), [] {}}});
     ASSERT_NE(w.view->contextMenu(), nullptr);
     const auto actions = w.view->contextMenu()->actions();

@@ -7,19 +7,20 @@
 
 namespace pesavia::test {
 
-// The one Qt application of a window test program, made on first use.
+// The one Qt application of a window test program, made on first use. It is never destroyed: destroying
+// it among the exit-time destructors runs after Qt's own statics are gone, and crashes.
 inline QApplication& TestApplication() {
     static int argc = 1;
     static char name[] = "pesavia-window-test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // Closes every modal window (message box, dialog) as soon as it opens, after `onOpen` has looked at it;
 // counts them. Lives as long as the object.
 class ModalCloser {
-public:
+  public:
     explicit ModalCloser(std::function<void(QWidget&)> onOpen = {}) : onOpen_(std::move(onOpen)) {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -32,7 +33,7 @@ public:
     }
     int count = 0;
 
-private:
+  private:
     std::function<void(QWidget&)> onOpen_;
     QTimer timer_;
 };

@@ -17,23 +17,35 @@ using test::TempDir;
 using test::WriteAll;
 
 // Hand-made stream pieces, written byte by byte so that the tests do not lean on the writer.
-std::string name(std::string_view s) { return std::string(1, static_cast<char>(s.size())) + std::string(s); }
+std::string name(std::string_view s) {
+    return std::string(1, static_cast<char>(s.size())) + std::string(s);
+}
 std::string record(std::string_view type, const std::string& props) {
     return "TPF0" + name(type) + std::string(1, '\0') + props + std::string(2, '\0');
 }
-std::string int8(std::string_view prop, int v) { return name(prop) + "\x02" + std::string(1, static_cast<char>(v)); }
-std::string text(std::string_view prop, std::string_view s) { return name(prop) + "\x06" + name(s); }
-std::string boolean(std::string_view prop, bool v) { return name(prop) + (v ? "\x09" : "\x08"); }
-std::string ident(std::string_view prop, std::string_view v) { return name(prop) + "\x07" + name(v); }
+std::string int8(std::string_view prop, int v) {
+    return name(prop) + "\x02" + std::string(1, static_cast<char>(v));
+}
+std::string text(std::string_view prop, std::string_view s) {
+    return name(prop) + "\x06" + name(s);
+}
+std::string boolean(std::string_view prop, bool v) {
+    return name(prop) + (v ? "\x09" : "\x08");
+}
+std::string ident(std::string_view prop, std::string_view v) {
+    return name(prop) + "\x07" + name(v);
+}
 std::string header(int cols, int rows, std::string_view widths, std::string_view heights, bool full = true) {
     return record("TGridPropIO", int8("ColCount", cols) + int8("RowCount", rows) + text("ColWidths", widths) +
                                      text("RowHeights", heights) + boolean("FullGrid", full) + int8("ID", 7));
 }
 std::string cellRecord(int col, int row, std::string_view s, bool hasProp = false) {
-    return record("TGridCellIO",
-                  int8("Col", col) + int8("Row", row) + (s.empty() ? "" : text("Cell", s)) + boolean("HasProp", hasProp));
+    return record("TGridCellIO", int8("Col", col) + int8("Row", row) + (s.empty() ? "" : text("Cell", s)) +
+                                     boolean("HasProp", hasProp));
 }
-std::string propRecord(const std::string& props) { return record("TGridCellPropIO", props); }
+std::string propRecord(const std::string& props) {
+    return record("TGridCellPropIO", props);
+}
 
 std::string decodeError(const std::string& bytes, Grid& grid) {
     try {
@@ -48,15 +60,17 @@ TEST(GridFile, matchesTheWorkedExampleByteForByte) {
     Grid grid(2, 3);
     grid.setCell(1, 2, "12.50");
     const std::string bytes = EncodeGrille(grid);
-    const std::string cell12 = "\x54\x50\x46\x30\x0B\x54\x47\x72\x69\x64\x43\x65\x6C\x6C\x49\x4F\x00\x03\x43\x6F"
-                               "\x6C\x02\x01\x03\x52\x6F\x77\x02\x02\x04\x43\x65\x6C\x6C\x06\x05\x31\x32\x2E\x35"
-                               "\x30\x07\x48\x61\x73\x50\x72\x6F\x70\x08\x00\x00"s;
+    const std::string cell12 =
+        "\x54\x50\x46\x30\x0B\x54\x47\x72\x69\x64\x43\x65\x6C\x6C\x49\x4F\x00\x03\x43\x6F"
+        "\x6C\x02\x01\x03\x52\x6F\x77\x02\x02\x04\x43\x65\x6C\x6C\x06\x05\x31\x32\x2E\x35"
+        "\x30\x07\x48\x61\x73\x50\x72\x6F\x70\x08\x00\x00"s;
     ASSERT_EQ(cell12.size(), 52u);
     ASSERT_GE(bytes.size(), 52u);
     EXPECT_EQ(bytes.substr(bytes.size() - 52), cell12); // the last cell's record closes the file
     EXPECT_EQ(bytes.substr(0, 4 + 12 + 1), "TPF0\x0BTGridPropIO"s + '\0');
-    EXPECT_NE(bytes.find(text("ColWidths", "64,64") + text("RowHeights", "24,24,24") + boolean("FullGrid", true)),
-              std::string::npos);
+    EXPECT_NE(
+        bytes.find(text("ColWidths", "64,64") + text("RowHeights", "24,24,24") + boolean("FullGrid", true)),
+        std::string::npos);
     // An empty cell has its record, without a Cell property.
     EXPECT_NE(bytes.find(record("TGridCellIO", int8("Col", 0) + int8("Row", 0) + boolean("HasProp", false))),
               std::string::npos);
@@ -67,11 +81,12 @@ TEST(GridFile, writesEachTextWithItsTag) {
         std::string cell;
         std::string value; // the bytes after the "Cell" property name
     } cases[] = {
-        {"12.50", "\x06\x05" "12.50"},
+        {"12.50", "\x06\x05"
+                  "12.50"},
         {"é", "\x12\x01\x00\x00\x00\xE9\x00"s},
         {"€", "\x12\x01\x00\x00\x00\xAC\x20"s},
         {"Réservoir", "\x14\x0A\x00\x00\x00\x52\xC3\xA9\x73\x65\x72\x76\x6F\x69\x72"s},
-        {"日本", "\x06\x02??"},                 // not in the code page: "?" first, then plain ASCII
+        {"日本", "\x06\x02??"}, // not in the code page: "?" first, then plain ASCII
         {std::string(255, 'a'), "\x06\xFF" + std::string(255, 'a')},
         {std::string(300, 'a'), "\x0C\x2C\x01\x00\x00"s + std::string(300, 'a')},
     };
@@ -79,7 +94,11 @@ TEST(GridFile, writesEachTextWithItsTag) {
         Grid grid(1, 1);
         grid.setCell(0, 0, c.cell);
         const std::string bytes = EncodeGrille(grid);
-        EXPECT_NE(bytes.find("\x04" "Cell" + c.value + "\x07HasProp"), std::string::npos) << c.cell.substr(0, 12);
+        EXPECT_NE(bytes.find("\x04"
+                             "Cell" +
+                             c.value + "\x07HasProp"),
+                  std::string::npos)
+            << c.cell.substr(0, 12);
     }
 }
 
@@ -102,11 +121,17 @@ TEST(GridFile, writesIntegersInTheSmallestTagAndColoursByName) {
         {"FontSize", "\x03\xC8\x00"s},
         {"BorderWidth", "\x04\x70\x11\x01\x00"s},
         {"BrushColor", "\x04\x56\x34\x12\x00"s},
-        {"BorderColor", "\x07\x07" "clBlack"},
-        {"BrushColorTo", "\x07\x06" "clNone"},
-        {"FontColor", "\x07\x0A" "clHotLight"},
-        {"FontStyle", "\x0B\x06" "fsBold\x0B" "fsUnderline\x00"s},
-        {"Alignment", "\x07\x0D" "taLeftJustify"},
+        {"BorderColor", "\x07\x07"
+                        "clBlack"},
+        {"BrushColorTo", "\x07\x06"
+                         "clNone"},
+        {"FontColor", "\x07\x0A"
+                      "clHotLight"},
+        {"FontStyle", "\x0B\x06"
+                      "fsBold\x0B"
+                      "fsUnderline\x00"s},
+        {"Alignment", "\x07\x0D"
+                      "taLeftJustify"},
     };
     for (const auto& c : cases)
         EXPECT_NE(bytes.find(name(prefix + c.prop) + c.value), std::string::npos) << c.prop;
@@ -139,8 +164,10 @@ TEST(GridFile, roundTripRestoresSizesTextsAndProperties) {
     DecodeGrille(loaded, EncodeGrille(saved));
     ASSERT_EQ(loaded.colCount(), 4);
     ASSERT_EQ(loaded.rowCount(), 6);
-    for (int c = 0; c < 4; ++c) EXPECT_EQ(loaded.colWidth(c), saved.colWidth(c));
-    for (int r = 0; r < 6; ++r) EXPECT_EQ(loaded.rowHeight(r), saved.rowHeight(r));
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(loaded.colWidth(c), saved.colWidth(c));
+    for (int r = 0; r < 6; ++r)
+        EXPECT_EQ(loaded.rowHeight(r), saved.rowHeight(r));
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 4; ++c) {
             EXPECT_EQ(loaded.cell(c, r), saved.cell(c, r)) << c << "," << r;
@@ -159,8 +186,8 @@ TEST(GridFile, readingFoldsTextsIntoTheCodePage) {
         const char* expected;
     } cases[] = {
         {"\x14\x06\x00\x00\x00\xC3\xA9\xE6\x97\xA5!"s, "é?!"}, // outside the code page: "?"
-        {"\x12\x02\x00\x00\x00\xAC\x20\x00\xD8"s, "€?"},         // an unpaired surrogate too
-        {"\x0C\x01\x00\x00\x00\xE9"s, "é"},                          // long and short texts are in the code page
+        {"\x12\x02\x00\x00\x00\xAC\x20\x00\xD8"s, "€?"},       // an unpaired surrogate too
+        {"\x0C\x01\x00\x00\x00\xE9"s, "é"},                    // long and short texts are in the code page
         {"\x06\x01\x80"s, "€"},
     };
     for (const auto& c : cases) {
@@ -193,11 +220,11 @@ TEST(GridFile, aPartialSaveStartsAtTheTopLeftAndKeepsTheGradient) {
     own.BrushColorTo = 0x0000FF;
     own.GradientDirection = "GradientHorizontal";
     grid.setProperties(0, 0, own);
-    const std::string props = propRecord(ident("CellProperties.Alignment", "taCenter") +
-                                         ident("CellProperties.BrushColorTo", "clLime") +
-                                         ident("CellProperties.GradientDirection", "GradientVertical") +
-                                         int8("CellProperties.FontSize", 12));
-    DecodeGrille(grid, header(9, 9, "", "", false) + cellRecord(5, 7, "a", true) + props + cellRecord(6, 7, "b"));
+    const std::string props = propRecord(
+        ident("CellProperties.Alignment", "taCenter") + ident("CellProperties.BrushColorTo", "clLime") +
+        ident("CellProperties.GradientDirection", "GradientVertical") + int8("CellProperties.FontSize", 12));
+    DecodeGrille(grid,
+                 header(9, 9, "", "", false) + cellRecord(5, 7, "a", true) + props + cellRecord(6, 7, "b"));
     EXPECT_EQ(grid.colCount(), 3);
     EXPECT_EQ(grid.cell(0, 0), "a");
     EXPECT_EQ(grid.cell(1, 0), "b");
@@ -223,9 +250,12 @@ TEST(GridFile, reportsEachDamage) {
         {"ends in header", head.substr(0, 30), "Erreur de lecture du flux"},
         {"ends in cell", head + cellRecord(0, 0, "abc").substr(0, 20), "Erreur de lecture du flux"},
         {"ends before props", head + cellRecord(0, 0, "a", true), "Erreur de lecture du flux"},
-        {"long text too long", head + record("TGridCellIO", name("Cell") + "\x0C\xFF\xFF\xFF\x7F"s), "Erreur de lecture du flux"},
-        {"unknown header property", record("TGridPropIO", int8("Colour", 1)), "La propriété Colour n'existe pas"},
-        {"unknown cell property", head + record("TGridCellIO", int8("Column", 1)), "La propriété Column n'existe pas"},
+        {"long text too long", head + record("TGridCellIO", name("Cell") + "\x0C\xFF\xFF\xFF\x7F"s),
+         "Erreur de lecture du flux"},
+        {"unknown header property", record("TGridPropIO", int8("Colour", 1)),
+         "La propriété Colour n'existe pas"},
+        {"unknown cell property", head + record("TGridCellIO", int8("Column", 1)),
+         "La propriété Column n'existe pas"},
         {"unknown cell-prop property",
          head + cellRecord(0, 0, "", true) + propRecord(int8("CellProperties.Size", 1)),
          "La propriété CellProperties.Size n'existe pas"},
@@ -234,20 +264,24 @@ TEST(GridFile, reportsEachDamage) {
         {"text for integer", record("TGridPropIO", text("ColCount", "2")), "Valeur de propriété incorrecte"},
         {"integer for text", head + record("TGridCellIO", int8("Cell", 2)), "Valeur de propriété incorrecte"},
         {"integer for boolean", record("TGridPropIO", int8("FullGrid", 1)), "Valeur de propriété incorrecte"},
-        {"unknown colour", head + cellRecord(0, 0, "", true) + propRecord(ident("CellProperties.FontColor", "clPink")),
+        {"unknown colour",
+         head + cellRecord(0, 0, "", true) + propRecord(ident("CellProperties.FontColor", "clPink")),
          "Valeur de propriété incorrecte"},
-        {"unknown alignment", head + cellRecord(0, 0, "", true) + propRecord(ident("CellProperties.Alignment", "taLeft")),
+        {"unknown alignment",
+         head + cellRecord(0, 0, "", true) + propRecord(ident("CellProperties.Alignment", "taLeft")),
          "Valeur de propriété incorrecte"},
         {"unknown font style",
-         head + cellRecord(0, 0, "", true) + propRecord(name("CellProperties.FontStyle") + "\x0B\x06" "fsBlue\x00"s),
+         head + cellRecord(0, 0, "", true) +
+             propRecord(name("CellProperties.FontStyle") + "\x0B\x06"
+                                                           "fsBlue\x00"s),
          "Valeur de propriété incorrecte"},
         {"cell picture", head + cellRecord(0, 0, "", true) + propRecord(boolean("HasGraphic", true)),
          "Valeur de propriété incorrecte"},
         {"negative column", head + cellRecord(-1, 0, "a"), "Valeur de propriété incorrecte"},
         {"negative count", header(-2, 1, "", "24"), "Valeur de propriété incorrecte"},
         {"huge grid",
-         record("TGridPropIO", name("ColCount") + "\x04\x00\x00\x01\x00"s + name("RowCount") + "\x04\x00\x00\x01\x00"s +
-                                   boolean("FullGrid", true)),
+         record("TGridPropIO", name("ColCount") + "\x04\x00\x00\x01\x00"s + name("RowCount") +
+                                   "\x04\x00\x00\x01\x00"s + boolean("FullGrid", true)),
          "Valeur de propriété incorrecte"},
         {"too few widths", header(3, 1, "64,64", "24"), "ColWidths ne donne que 2 valeurs pour 3 colonnes"},
         {"too few heights", header(2, 2, "64,64", ""), "RowHeights ne donne que 0 valeurs pour 2 lignes"},
@@ -270,7 +304,8 @@ TEST(GridFile, aFailedLoadLeavesTheGridAsFarAsItGot) {
     EXPECT_EQ(grid.colCount(), 1);
     // Once the header is applied, the grid has the new size and the cells read so far.
     grid.setCell(0, 0, "before");
-    const std::string bytes = header(2, 2, "5,5", "5,5") + cellRecord(0, 0, "first") + cellRecord(1, 0, "second");
+    const std::string bytes =
+        header(2, 2, "5,5", "5,5") + cellRecord(0, 0, "first") + cellRecord(1, 0, "second");
     EXPECT_EQ(decodeError(bytes.substr(0, bytes.size() - 3), grid), "Erreur de lecture du flux");
     EXPECT_EQ(grid.colCount(), 2);
     EXPECT_EQ(grid.rowCount(), 2);

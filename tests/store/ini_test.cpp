@@ -38,27 +38,29 @@ TEST(IniFile, readsValuesByTheProfileConventions) {
         const char* key;
         std::optional<std::string> expected;
     } cases[] = {
-        {"AVIONS", "key", "first"},        // case ignored, first duplicate wins
+        {"AVIONS", "key", "first"},         // case ignored, first duplicate wins
         {"avions", "PADDED", "spaced out"}, // blanks around names and values dropped
-        {"Avions", "dq", "  inside  "},    // one pair of quotes removed, blanks inside kept
+        {"Avions", "dq", "  inside  "},     // one pair of quotes removed, blanks inside kept
         {"Avions", "sq", "x"},
-        {"Avions", "mixed", "\"x'"},       // quotes that do not match stay
+        {"Avions", "mixed", "\"x'"}, // quotes that do not match stay
         {"Avions", "lone", "\""},
-        {"Avions", "empty", ""},           // present and empty is not absent
-        {"Avions", "eq", "a=b"},           // the value starts after the first "="
+        {"Avions", "empty", ""}, // present and empty is not absent
+        {"Avions", "eq", "a=b"}, // the value starts after the first "="
         {"Avions", "; comment", std::nullopt},
         {"Avions", "later", std::nullopt}, // the second section of a name is never read
         {"Autre", "KEY", "other"},
         {"Absent", "key", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(ini.value(c.section, c.key), c.expected) << c.section << "/" << c.key;
+    for (const auto& c : cases)
+        EXPECT_EQ(ini.value(c.section, c.key), c.expected) << c.section << "/" << c.key;
     EXPECT_EQ(ini.readString("Avions", "empty", "0"), "");
     EXPECT_EQ(ini.readString("Avions", "missing", "0"), "0");
 }
 
 TEST(IniFile, listsEveryKeyInFileOrder) {
     std::string text = "[AVIONS]\n";
-    for (int i = 0; i < 4000; ++i) text += std::to_string(i) + "=F-J" + std::to_string(i) + "\n";
+    for (int i = 0; i < 4000; ++i)
+        text += std::to_string(i) + "=F-J" + std::to_string(i) + "\n";
     text += "0=duplicate\n";
     const auto keys = IniFile(text).keys("avions");
     ASSERT_EQ(keys.size(), 4000u); // far beyond what a 16,384-character buffer holds
@@ -81,7 +83,8 @@ TEST(IniFile, writesInPlaceAtSectionEndOrAsNewSection) {
     ini.writeString("C", "c", "c1");  // new section at the end
     ini.writeString("b", "z", "");    // an empty value stays a present key
     ini.writeString("B", "w", "two\nlines");
-    EXPECT_EQ(ini.text(), "; top\r\n[A]\r\nx=1\r\nY=20\r\nnew=n\r\n\r\n[B]\r\nz=\r\nw=two lines\r\n[C]\r\nc=c1\r\n");
+    EXPECT_EQ(ini.text(),
+              "; top\r\n[A]\r\nx=1\r\nY=20\r\nnew=n\r\n\r\n[B]\r\nz=\r\nw=two lines\r\n[C]\r\nc=c1\r\n");
     EXPECT_EQ(IniFile(ini.text()).value("B", "z"), "");
 }
 
@@ -103,7 +106,8 @@ TEST(IniFileOnDisk, keepsEveryByteOfAFileItDoesNotUnderstand) {
     TempDir dir;
     const std::string path = dir.file("odd.ini");
     std::string bytes = "[S]\r\nk=";
-    for (int b = 0x80; b <= 0xFF; ++b) bytes += static_cast<char>(b);
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes += static_cast<char>(b);
     bytes += "\r\nnot a key line\r\n";
     WriteAll(path, bytes);
     UpdateIniFile(path, [](IniFile& ini) {
@@ -159,12 +163,13 @@ TEST(TextEncoding, convertsBetweenWindows1252AndUtf8) {
         const char* utf8;
         const char* cp1252;
     } cases[] = {
-        {"abc", "abc"},           {"é", "\xE9"},     {"€", "\x80"},
-        {"Œuvre", "\x8Cuvre"},    {"ÿ", "\xFF"},     {"日本", "??"},
-        {"😀", "?"},              {"\xC3", "?"},     {"\xC0\xAF", "??"}, // truncated and overlong sequences
-        {"\xED\xA0\x80", "???"},  // an encoded surrogate
+        {"abc", "abc"},          {"é", "\xE9"}, {"€", "\x80"}, {"Œuvre", "\x8Cuvre"}, {"ÿ", "\xFF"},
+        {"日本", "??"},          {"😀", "?"},    {"\xC3", "?"}, {"\xC0\xAF", "??"}, // truncated and overlong
+                                                                                   // sequences
+        {"\xED\xA0\x80", "???"},                                                   // an encoded surrogate
     };
-    for (const auto& c : cases) EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
+    for (const auto& c : cases)
+        EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
         EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(byte)), byte) << b;

@@ -31,7 +31,8 @@ std::string makeJpeg(int width, int height, J_COLOR_SPACE space, std::vector<std
     jpeg_set_quality(&info, 95, TRUE);
     jpeg_start_compress(&info, TRUE);
     std::vector<std::uint8_t> row;
-    for (int x = 0; x < width; ++x) row.insert(row.end(), pixel.begin(), pixel.end());
+    for (int x = 0; x < width; ++x)
+        row.insert(row.end(), pixel.begin(), pixel.end());
     while (info.next_scanline < info.image_height) {
         JSAMPROW rows[] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
@@ -61,7 +62,8 @@ TEST(DecodeJpeg, givesRgbForEveryColourSpace) {
         EXPECT_EQ(image->width, 17) << c.what;
         EXPECT_EQ(image->height, 9) << c.what;
         ASSERT_EQ(image->rgb.size(), 17u * 9u * 3u) << c.what;
-        for (int i = 0; i < 3; ++i) EXPECT_NEAR(image->rgb[3 * 60 + i], c.rgb[i], 3) << c.what << " " << i;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(image->rgb[3 * 60 + i], c.rgb[i], 3) << c.what << " " << i;
     }
 }
 
@@ -77,7 +79,8 @@ TEST(DecodeJpeg, refusesDamagedData) {
         {"cut in the data", good.substr(0, good.size() / 2)},
         {"bad marker", good.substr(0, 2) + std::string(40, '\xFF')},
     };
-    for (const auto& c : cases) EXPECT_FALSE(DecodeJpeg(c.bytes)) << c.what;
+    for (const auto& c : cases)
+        EXPECT_FALSE(DecodeJpeg(c.bytes)) << c.what;
 }
 
 TEST(ChargeImageJpeg, loadsFolderAndNameOrKeepsThePicture) {

@@ -39,7 +39,9 @@ TAvion fullEntry(const std::string& immat) {
     return a;
 }
 
-IdentiteAvion identity(const std::string& immat) { return {immat, "Savannah", "Muret", "450,5", "0"}; }
+IdentiteAvion identity(const std::string& immat) {
+    return {immat, "Savannah", "Muret", "450,5", "0"};
+}
 
 TEST(Register, missingFileIsAnEmptyRegister) {
     TempDir dir;
@@ -52,9 +54,10 @@ TEST(Register, identityOnlyThenFullEntryRoundTrip) {
     TempDir dir;
     const std::string path = dir.file("pesavia.ini");
     EXPECT_EQ(EnregistreIdentite(path, {"F-JABC ", "Savannah", "Muret", "450,5", "-1"}), 0);
-    EXPECT_EQ(ReadAll(path), "[AVIONS]\r\n0=F-JABC \r\n[AVIONS-IMMAT]\r\n0=F-JABC \r\n[AVIONS-TYPE_AVION]\r\n"
-                             "0=Savannah\r\n[AVIONS-LIEU_DER_PESEE]\r\n0=Muret\r\n[AVIONS-MTOW]\r\n0=450,5\r\n"
-                             "[AVIONS-TRAIN]\r\n0=-1\r\n");
+    EXPECT_EQ(ReadAll(path),
+              "[AVIONS]\r\n0=F-JABC \r\n[AVIONS-IMMAT]\r\n0=F-JABC \r\n[AVIONS-TYPE_AVION]\r\n"
+              "0=Savannah\r\n[AVIONS-LIEU_DER_PESEE]\r\n0=Muret\r\n[AVIONS-MTOW]\r\n0=450,5\r\n"
+              "[AVIONS-TRAIN]\r\n0=-1\r\n");
     TAvion expected;
     expected.Immat = "F-JABC";
     expected.TypeAvion = "Savannah";
@@ -108,6 +111,26 @@ TEST(Register, firstKeyWithTheRegistrationWinsForBothWriters) {
     EXPECT_EQ(avions[1].DateDerPesee, "");
 }
 
+TEST(Register, readsFieldSectionsInAnyOrder) {
+    TempDir dir;
+    const std::string path = dir.file("pesavia.ini");
+    // Hand-edited: field keys out of the index's order, in another case, duplicated, or missing.
+    WriteAll(path, "[AVIONS]\nx=F-JX\ny=F-JY\nz=F-JZ\n"
+                   "[AVIONS-TYPE_AVION]\nx=tx\nZ=tz\nY=ty\nz=late\n"
+                   "[AVIONS-TRAIN]\ny=1\n"
+                   "[AVIONS-MTOW]\nx=1\nx=2\ny=3\nz=4\n");
+    const ttbavion avions = ChargeAvions(path);
+    ASSERT_EQ(avions.size(), 3u);
+    EXPECT_EQ(avions[0].TypeAvion, "tx");
+    EXPECT_EQ(avions[1].TypeAvion, "ty");
+    EXPECT_EQ(avions[2].TypeAvion, "tz");
+    EXPECT_EQ(avions[0].Train, "0");
+    EXPECT_EQ(avions[1].Train, "1");
+    EXPECT_EQ(avions[0].MTOW, "1");
+    EXPECT_EQ(avions[1].MTOW, "3");
+    EXPECT_EQ(avions[2].MTOW, "4");
+}
+
 TEST(Register, newKeysAreTheCountOrTheNextFreeNumber) {
     TempDir dir;
     const std::string path = dir.file("pesavia.ini");
@@ -133,9 +156,11 @@ TEST(Register, keepsEveryAircraftBeyondTheOldListingLimit) {
     TempDir dir;
     const std::string path = dir.file("pesavia.ini");
     std::string text = "[AVIONS]\r\n";
-    for (int i = 0; i < 3498; ++i) text += std::to_string(i) + "=F-J" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 3498; ++i)
+        text += std::to_string(i) + "=F-J" + std::to_string(i) + "\r\n";
     text += "[AVIONS-IMMAT]\r\n";
-    for (int i = 0; i < 3498; ++i) text += std::to_string(i) + "=F-J" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 3498; ++i)
+        text += std::to_string(i) + "=F-J" + std::to_string(i) + "\r\n";
     WriteAll(path, text);
     EXPECT_EQ(EnregistreIdentite(path, identity("F-NEW1")), 3498);
     EXPECT_EQ(EnregistreIdentite(path, identity("F-NEW2")), 3499);
