@@ -62,15 +62,7 @@ class FicheWindowTest : public testing::Test {
     }
     // Types into a cell of a grid view as the operator does, then presses Enter.
     static void typeInto(GridView* view, int col, int row, const QString& keys) {
-        view->setFocus();
-        view->setCurrentIndex(view->model()->index(row, col));
-        QTest::keyClick(view, keys.at(0).toLatin1());
-        QLineEdit* editor = view->openEditor();
-        ASSERT_NE(editor, nullptr);
-        QTest::keyClicks(editor, keys.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
+        ASSERT_TRUE(test::TypeIntoCell(view, col, row, keys));
     }
 
     test::TempDir temp;

@@ -24,16 +24,7 @@ class InventaireWindowTest : public testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     void typeInto(int col, int row, const QString& keys) {
-        GridView* view = window->grid();
-        view->setFocus();
-        view->setCurrentIndex(view->model()->index(row, col));
-        QTest::keyClick(view, keys.at(0).toLatin1());
-        QLineEdit* editor = view->openEditor();
-        ASSERT_NE(editor, nullptr);
-        QTest::keyClicks(editor, keys.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
+        ASSERT_TRUE(test::TypeIntoCell(window->grid(), col, row, keys));
     }
 
     test::FakeDesktop desktop;

@@ -1,5 +1,9 @@
 #pragma once
+#include "gui/grid_view.h"
+
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -37,5 +41,20 @@ class ModalCloser {
     std::function<void(QWidget&)> onOpen_;
     QTimer timer_;
 };
+
+// Types into a cell of a grid view as the operator does (the first key opens the editor), then presses
+// Enter. False when no editor opened.
+inline bool TypeIntoCell(GridView* view, int col, int row, const QString& keys) {
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(row, col));
+    QTest::keyClick(view, keys.at(0).toLatin1());
+    QLineEdit* editor = view->openEditor();
+    if (!editor) return false;
+    QTest::keyClicks(editor, keys.mid(1));
+    QTest::keyClick(editor, Qt::Key_Return);
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    return true;
+}
 
 } // namespace pesavia::test
